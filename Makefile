@@ -1,0 +1,41 @@
+# make build: the program at build/kelvanor. make test: everything CI runs.
+# make example: a whole run on the bundled example motifs.
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+.PHONY: build test example setup unit asan fuzz bench clean
+
+build:
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+	cmake --build build -j$(JOBS)
+
+setup:
+	scripts/setup
+
+test: setup
+	$(MAKE) unit
+	$(MAKE) asan
+	$(MAKE) fuzz
+
+unit: build
+	cd build && ctest --output-on-failure -j$(JOBS)
+
+asan:
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKELVANOR_SANITIZE=ON
+	cmake --build build-asan -j$(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j$(JOBS)
+
+fuzz:
+	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVANOR_TESTS=OFF -DKELVANOR_FUZZ=ON
+	cmake --build build-fuzz -j$(JOBS) --target fuzz_readMotifBlocks
+	scripts/fuzz build-fuzz/tests/fuzz/fuzz_readMotifBlocks $(FUZZ_SECONDS)
+
+bench:
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKELVANOR_TESTS=OFF -DKELVANOR_BENCH=ON
+	cmake --build build-bench -j$(JOBS)
+
+example: setup build
+	scripts/run-example
+
+clean:
+	rm -rf build build-asan build-fuzz build-bench example/result

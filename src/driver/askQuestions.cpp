@@ -1,0 +1,208 @@
+// The dialogue: every answer asked for, validated and asked again until it is acceptable.
+#include <omp.h>
+
+#include <array>
+#include <cstdlib>
+#include <string>
+
+#include "driver/driver.h"
+#include "model/model.h"
+
+namespace {
+
+struct Dialogue {
+    RunState& s;
+
+    void say(const std::string& line) { *s.console << line << std::endl; }
+
+    // A word: skips blanks and line ends; the rest of the line stays for the next read.
+    std::string word() {
+        std::string w;
+        s.in->clear();
+        if (!(*s.in >> w)) fatal(s, Fatal::EndOfInput);
+        return w;
+    }
+
+    std::string line() {
+        std::string l;
+        s.in->clear();
+        if (!std::getline(*s.in, l)) fatal(s, Fatal::EndOfInput);
+        return l;
+    }
+
+    // The line end behind a word answer, so that the next whole-line read starts afresh.
+    void discardOne() { s.in->get(); }
+
+    // A word answer holding a whole number within [low, high].
+    int wholeNumber(std::string& typed, int low, int high, const char* refusal) {
+        for (;;) {
+            typed = word();
+            int value = 0;
+            if (checkNumeric(typed) && wholeNumberValue(typed, value) && value >= low &&
+                value <= high)
+                return value;
+            say(refusal);
+        }
+    }
+
+    // A whole-line answer that must be one of the given texts.
+    template <std::size_t N>
+    std::string oneOf(const std::array<const char*, N>& accepted, const char* refusal) {
+        for (;;) {
+            std::string answer = line();
+            for (const char* a : accepted)
+                if (answer == a) return answer;
+            say(refusal);
+        }
+    }
+};
+
+constexpr const char* kInvalidInput = "Invalid input. Please, re-enter.";
+
+constexpr std::array<const char*, 10> kFormatMenu{
+    "(1) TRANSFAC",          "(2) TRANSFAC-like",  "(3) PSSM",
+    "(4) Jaspar",            "(5) MEME output",    "(6) Consensus sequence",
+    "(7) Sequence Alignment", "(8) Matrices (Horizonal)", "(9) Matrices (Vertical)",
+    "(10) Unspecified"};
+
+struct DatabaseChoice {
+    const char* menuLine;
+    const char* key;
+};
+constexpr std::array<DatabaseChoice, 14> kDatabaseMenu{{
+    {"(1) Jaspar 2016 (All)", "jasparAll"},
+    {"(2) Jaspar 2016 (Fungi)", "jasparFungi"},
+    {"(3) Jaspar 2016 (Insects)", "jasparInsects"},
+    {"(4) Jaspar 2016 (Nematodes)", "jasparNematodes"},
+    {"(5) Jaspar 2016 (Plants)", "jasparPlants"},
+    {"(6) Jaspar 2016 (Urochordates)", "jasparUrochordates"},
+    {"(7) Jaspar 2016 (Vertebrates)", "jasparVertebrates"},
+    {"(8) Transfac (Free version)", "transfac"},
+    {"(9) UniPROBE (Human)", "uniprobeHuman"},
+    {"(10) UniPROBE (Mouse)", "uniprobeMouse"},
+    {"(11) UniPROBE (Parasite)", "uniprobeParasite"},
+    {"(12) UniPROBE (Worm)", "uniprobeWorm"},
+    {"(13) UniPROBE (Yeast)", "uniprobeYeast"},
+    {"(14) None", "N"},
+}};
+
+constexpr std::array<double, 7> kCutoffs{0.5, 0.6, 0.7, 0.75, 0.8, 0.85, 0.9};
+
+}  // namespace
+
+void askQuestions(RunState& s) {
+    Dialogue d{s};
+
+    d.say("Please, enter number of files to read (must be > 0):");
+    s.numFile = d.wholeNumber(s.numFileInput, 1, INT32_MAX, kInvalidInput);
+    d.discardOne();
+
+    d.say("Please, enter number of top significant motifs (must be > 0 and <= 50):");
+    s.numTopMotif = d.wholeNumber(s.numTopMotifInput, 1, 50, kInvalidInput);
+
+    d.say("Please, enter number of best matches (must be > 0 and <= 50):");
+    s.numBestMatches = d.wholeNumber(s.numBestMatchesInput, 1, 50, kInvalidInput);
+
+    d.say("Please, select a cutoff for similarity (>= 0.5, >= 0.6, >= 0.7, >= 0.75, >= 0.8, "
+          ">= 0.85, >= 0.9):");
+    for (bool accepted = false; !accepted;) {
+        s.simCutoffInput = d.word();
+        if (checkDouble(s.simCutoffInput)) {
+            const double value = std::strtod(s.simCutoffInput.c_str(), nullptr);
+            for (double c : kCutoffs)
+                if (value == c) {
+                    s.simCutoff = value;
+                    accepted = true;
+                }
+        }
+        if (!accepted) d.say(kInvalidInput);
+    }
+
+    d.say("Please, enter number of threads (must be >= 1):");
+    for (;;) {
+        s.numThreadInput = d.word();
+        if (checkNumThreads(s.numThreadInput)) break;
+        d.say(kInvalidInput);
+    }
+    wholeNumberValue(s.numThreadInput, s.numThread);
+    s.maxThreadsAvailable = omp_get_max_threads();
+    *s.console << "Maximum number of threads available on your machine is "
+               << s.maxThreadsAvailable << "." << std::endl;
+    d.say("This is the maximum number of threads can be allocated to run this program.");
+    d.say("");
+    if (s.numThread > s.maxThreadsAvailable) s.numThread = s.maxThreadsAvailable;
+    omp_set_num_threads(s.numThread);
+    d.discardOne();
+
+    d.say("Please, enter input file's location (full path, for example, C:\\MyDocuments\\ for "
+          "Windows and /home/MyFolder/ for Linux):");
+    s.inputPath = d.line();
+    d.say("");
+
+    d.say("Enter input file names and formats (for example: 1). See the user manual for each "
+          "format:");
+    d.say("");
+    for (const char* entry : kFormatMenu) d.say(entry);
+    d.say("");
+
+    for (int k = 1; k <= s.numFile; ++k) {
+        fileNameAndType entry;
+        d.say("Please, enter file name (in text format .txt, name without spaces):");
+        s.inputFilename = d.line();
+        while (!checkSpace(s.inputFilename)) {
+            d.say("Please, re-enter file name without spaces:");
+            s.inputFilename = d.line();
+        }
+        entry.fileName = s.inputFilename;
+
+        d.say("Please, enter file format:");
+        int format = 0;
+        for (;;) {
+            s.inputFileFormat = d.line();
+            if (checkNumeric(s.inputFileFormat) && wholeNumberValue(s.inputFileFormat, format) &&
+                format >= 1 && format <= 10)
+                break;
+            d.say("Invalid file format. Please, re-enter:");
+        }
+        entry.fileFormat = format;
+        entry.datasetNumber = k;
+        s.FileNameType.push_back(entry);
+    }
+
+    d.say("");
+    d.say("Enter database name by selecting a number in the list below:");
+    d.say("");
+    for (const DatabaseChoice& choice : kDatabaseMenu) d.say(choice.menuLine);
+    d.say("");
+    for (bool accepted = false; !accepted;) {
+        s.DBNameInput = d.word();
+        for (std::size_t i = 0; i < kDatabaseMenu.size(); ++i)
+            if (s.DBNameInput == std::to_string(i + 1)) {
+                s.DBName = kDatabaseMenu[i].key;
+                accepted = true;
+            }
+        if (!accepted) d.say(kInvalidInput);
+    }
+    d.discardOne();
+
+    constexpr std::array<const char*, 2> kYesNo{"Y", "N"};
+    d.say("Would you like to generate motif tree? (Y or N):");
+    s.motifCluster = d.oneOf(kYesNo, kInvalidInput);
+    d.say("Would you like to combine similar motifs? (Y or N):");
+    s.combinedMotifFlag = d.oneOf(kYesNo, kInvalidInput);
+
+    d.say("Please, enter an output file type (Global-Only, All):");
+    s.outputFileType = d.oneOf(std::array<const char*, 2>{"Global-Only", "All"},
+                               "Invalid output file type. Please, re-enter.");
+    d.say("Please, enter an output file format (Text, HTML, PDF, All):");
+    s.outputFileFormat = d.oneOf(std::array<const char*, 4>{"Text", "HTML", "PDF", "All"},
+                                 "Invalid output file format. Please, re-enter.");
+
+    d.say("please, enter output file's location (full path, for example, C:\\MyDocuments\\ for "
+          "Windows and /home/MyFolder/ for Linux):");
+    for (;;) {
+        s.outputPath = d.line();
+        if (isValidPath(s.outputPath)) break;
+        d.say("Invalid path. Please, re-enter.");
+    }
+}

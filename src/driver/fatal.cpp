@@ -1,0 +1,15 @@
+// The run's fatal conditions: one console line, exit status 1.
+#include <cstdlib>
+
+#include "driver/driver.h"
+
+void fatal(RunState& s, Fatal f) {
+    std::ostream& out = *s.console;
+    switch (f) {
+    case Fatal::BadInputPath: out << "Invalid input path or file name." << std::endl; break;
+    case Fatal::BadOutputPath: out << "Invalid output path or output filename." << std::flush; break;
+    case Fatal::TooFewMotifs: out << "Error: insufficient number of motifs." << std::endl; break;
+    case Fatal::EndOfInput: out << "Error: unexpected end of input." << std::endl; break;
+    }
+    std::exit(1);
+}

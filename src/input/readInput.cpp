@@ -1,0 +1,46 @@
+// Reads every input file and completes each motif it holds.
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "driver/driver.h"
+#include "input/input.h"
+#include "model/model.h"
+
+void completeMotif(RunState& s, ReadMotif motif, std::int32_t fileIndex) {
+    data m;
+    m.motifID = s.matrixIDNum;
+    m.motifName = std::move(motif.motifName);
+    m.datasetNumber = s.dNum;
+    m.motifNumber = s.mNum;
+    m.matrix = std::move(motif.matrix);
+    m.revCompMatrix = getRevCompMotif(m.matrix);
+    m.consensus = getConsensusString(m.matrix);
+    m.revCompConsensus = getConsensusString(m.revCompMatrix);
+    s.FileNameType[fileIndex].motifCount = static_cast<std::int32_t>(s.mNum);
+    s.Datasets.push_back(std::move(m));
+    ++s.mNum;
+    ++s.matrixIDNum;
+}
+
+void readInputFile(RunState& s, const std::string& fileName, std::int32_t fileIndex) {
+    const std::string path = s.inputPath + fileName;
+    // An empty name would open the folder itself and quietly yield nothing.
+    struct stat info{};
+    if (fileName.empty() || (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)))
+        fatal(s, Fatal::BadInputPath);
+    std::ifstream file(path);
+    if (!file.is_open()) fatal(s, Fatal::BadInputPath);
+    for (ReadMotif& motif : readMotifBlocks(file, s.matrixIDNum))
+        completeMotif(s, std::move(motif), fileIndex);
+    ++s.dNum;
+    s.mNum = 1;
+}
+
+void readInput(RunState& s, std::vector<fileNameAndType> files) {
+    for (std::size_t i = 0; i < files.size(); ++i)
+        readInputFile(s, files[i].fileName, static_cast<std::int32_t>(i));
+    for (const data& m : s.Datasets)
+        if (m.motifName.size() > static_cast<std::size_t>(s.motifNameLength))
+            s.motifNameLength = static_cast<std::int32_t>(m.motifName.size());
+}

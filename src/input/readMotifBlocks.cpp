@@ -1,0 +1,73 @@
+// Cuts one file's text into blocks of lines and reads every block whose shape it knows.
+#include "input/input.h"
+#include "model/model.h"
+
+namespace {
+
+// At most this many lines join a block between two evaluations; the line that arrives
+// when the limit is reached only triggers the evaluation and is lost.
+constexpr int kBlockLineLimit = 31;
+
+std::vector<std::string> tokens(const std::string& line) {
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        std::size_t j = i;
+        while (j < line.size() && line[j] != ' ' && line[j] != '\t') ++j;
+        if (j > i) out.push_back(line.substr(i, j - i));
+        i = j;
+    }
+    return out;
+}
+
+ReadMotif readBlock(BlockShape shape, const Block& block, std::int64_t motifID) {
+    switch (shape) {
+    case BlockShape::Transfac: return readTransfacInput(block);
+    case BlockShape::Jaspar: return readJasparInput(block);
+    case BlockShape::MEME: return readMEMEInput(block, motifID);
+    case BlockShape::RawPSSM: return readRawPSSMInput(block);
+    case BlockShape::MatrixH: return readMatrixHInput(block);
+    case BlockShape::MatrixV: return readMatrixVInput(block);
+    case BlockShape::Consensus: return readConsensusInput(block);
+    case BlockShape::SeqAlign: return readSeqAlignInput(block);
+    case BlockShape::None: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<ReadMotif> readMotifBlocks(std::istream& in, std::int64_t firstMotifID) {
+    std::vector<ReadMotif> motifs;
+    Block block;
+    int linesSinceCheck = 0;
+    bool matrixSeen = false;
+
+    auto evaluate = [&] {
+        linesSinceCheck = 0;
+        const BlockShape shape = recognizeBlock(block, matrixSeen);
+        if (shape == BlockShape::None) return;  // the block stays and grows
+        motifs.push_back(
+            readBlock(shape, block, firstMotifID + static_cast<std::int64_t>(motifs.size())));
+        block.clear();
+    };
+
+    for (std::string line; std::getline(in, line);) {
+        removeSpaces(line);
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t' ||
+                                 line.back() == '\r' || line.back() == '\n'))
+            line.pop_back();
+        if (line.empty()) {
+            evaluate();
+        } else if (linesSinceCheck == kBlockLineLimit) {
+            evaluate();
+        } else {
+            block.push_back(tokens(line));
+            ++linesSinceCheck;
+        }
+    }
+    if (linesSinceCheck > 0) evaluate();
+    return motifs;
+}
+

@@ -1,0 +1,61 @@
+// Test helpers: scratch folders, running the program on an answers file, reading files.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "driver/RunState.h"
+
+namespace fs = std::filesystem;
+
+// A fresh folder with motifs/ and result/ inside, removed afterwards.
+struct Workspace {
+    Workspace();
+    ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    fs::path root;
+    fs::path motifs() const { return root / "motifs"; }
+    fs::path result() const { return root / "result"; }
+    // The input folder as a user types it: with its trailing separator.
+    std::string inputFolder() const { return motifs().string() + "/"; }
+    void write(const std::string& name, const std::string& text) const;
+    // Every file in result/ whose name ends with the suffix.
+    std::vector<fs::path> outputs(const std::string& suffix = "") const;
+};
+
+struct RunResult {
+    int status = -1;
+    std::string console;
+    std::string errors;
+};
+
+// Runs the program in `cwd` with the answers on standard input.
+RunResult runProgram(const fs::path& cwd, const std::string& answers, int ompThreads = 8);
+
+std::string slurp(const fs::path& path);
+// Replaces every job identifier, date-time and run time by fixed marks.
+std::string masked(std::string text);
+
+// A real motif file of the shared collection; empty when the collection is not there.
+std::string motifDataPath(const std::string& relative);
+
+// Answers for a whole dialogue; fields default to a small Global-Only text run.
+struct Answers {
+    std::string numFiles = "1";
+    std::string topMotifs = "5";
+    std::string bestMatches = "3";
+    std::string cutoff = "0.75";
+    std::string threads = "1";
+    std::string inputFolder;
+    std::vector<std::pair<std::string, std::string>> files;  // name, format
+    std::string database = "14";
+    std::string tree = "N";
+    std::string combine = "N";
+    std::string type = "Global-Only";
+    std::string format = "Text";
+    std::string outputFolder;
+    std::string text() const;
+};
