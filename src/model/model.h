@@ -40,3 +40,6 @@ bool wholeNumberValue(const std::string& text, int& value);
 // A position without a usable total becomes the even row: nothing to say about it
 // beats poisoning every score with NaN.
 Row normalizeRow(double a, double c, double g, double t);
+
+// Escapes & < > (and ' inside attribute values); ordinary names come out unchanged.
+std::string htmlEscaped(const std::string& text, bool attribute = false);

@@ -175,3 +175,11 @@ TEST(normalizeRow, dividesByTheTotalAndEvensOutUnusableTotals) {
 }
 
 }  // namespace
+
+namespace {
+TEST(htmlEscaped, escapesMarkupAndLeavesOrdinaryNamesAlone) {
+    EXPECT_EQ(htmlEscaped("MA0001.1 AGL3"), "MA0001.1 AGL3");
+    EXPECT_EQ(htmlEscaped("a<b>&c'd"), "a&lt;b&gt;&amp;c'd");
+    EXPECT_EQ(htmlEscaped("it's", true), "it&#39;s");
+}
+}  // namespace
