@@ -6,9 +6,9 @@
 #include "listings/listingTemplates.h"
 
 inline constexpr std::array kComparisonColumns{
-    Column::DatasetNumber, Column::MotifID,   Column::MotifName,
+    Column::DatasetNumber, Column::MotifID,      Column::MotifName,
     Column::MatchFormat1,  Column::MatchFormat2, Column::Direction,
-    Column::Position,      Column::Overlap,   Column::SimilarityScore,
+    Column::Position,      Column::Overlap,      Column::SimilarityScore,
 };
 
 // The all-matches HTML report has always left the font open in its position and overlap

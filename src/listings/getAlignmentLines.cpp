@@ -14,8 +14,8 @@ const std::string& drawn(const data& motif, Strand strand) {
 }
 }  // namespace
 
-AlignmentLines getAlignmentLines(const dataCombinedScore& r, const data& top,
-                                 const data& partner, TopPlace topPlace) {
+AlignmentLines getAlignmentLines(const dataCombinedScore& r, const data& top, const data& partner,
+                                 TopPlace topPlace) {
     const bool topFirst = topPlace == TopPlace::First;
     const data& first = topFirst ? top : partner;
     const data& second = topFirst ? partner : top;

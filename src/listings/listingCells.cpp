@@ -21,8 +21,10 @@ void writeCellValue(std::ostream& out, Column column, const dataCombinedScore& r
     case Column::DatasetNumber: out << match.partner->datasetNumber; break;
     case Column::MotifID: out << match.partnerID; break;
     case Column::MotifName:
-        if (markup == Markup::Html) out << htmlEscaped(match.partner->motifName);
-        else out << match.partner->motifName;
+        if (markup == Markup::Html)
+            out << htmlEscaped(match.partner->motifName);
+        else
+            out << match.partner->motifName;
         break;
     case Column::MatchFormat1: out << strandText(r.matchFormat1); break;
     case Column::MatchFormat2: out << strandText(r.matchFormat2); break;

@@ -28,8 +28,7 @@ bool findInputMatch(const RunState& s, const dataCombinedScore& r, std::int64_t 
 enum class Shown { AllRecords, NoRecord };
 // Writers that take a listKind list only the significant-motif and each-motif kinds.
 inline Shown shownFor(std::int32_t listKind, std::int64_t topMotifID) {
-    return (listKind == 2 || listKind == 3) && topMotifID > 0 ? Shown::AllRecords
-                                                              : Shown::NoRecord;
+    return (listKind == 2 || listKind == 3) && topMotifID > 0 ? Shown::AllRecords : Shown::NoRecord;
 }
 
 // The cells of a block's table row (text) or key/value table (HTML), in the look's order.

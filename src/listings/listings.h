@@ -15,8 +15,7 @@ void WriteTopResultsListWithoutMotif(RunState& s, bestMatchList list, std::int32
                                      std::int64_t topMotifID);
 void WriteTopResultsListHTML(RunState& s, bestMatchList list, std::int32_t listKind,
                              std::int64_t topMotifID);
-void WriteTopResultsGlobalMatchingList(RunState& s, bestMatchList list,
-                                       std::int64_t topMotifID);
+void WriteTopResultsGlobalMatchingList(RunState& s, bestMatchList list, std::int64_t topMotifID);
 void WriteTopResultsGlobalMatchingListHTML(RunState& s, bestMatchList list,
                                            std::int64_t topMotifID);
 
@@ -42,5 +41,5 @@ struct AlignmentLines {
 // Draws one record: each motif as the consensus of its own strand, the record's first
 // motif shifted by position - 1 against its second, padded with '-' to a common width
 // (forward records aligned on the left, backward ones on the right).
-AlignmentLines getAlignmentLines(const dataCombinedScore& r, const data& top,
-                                 const data& partner, TopPlace topPlace);
+AlignmentLines getAlignmentLines(const dataCombinedScore& r, const data& top, const data& partner,
+                                 TopPlace topPlace);

@@ -17,8 +17,7 @@ std::int32_t columnWidth(Column column, std::int32_t motifNameLength) {
 void writeTableRows(std::ostream& out, const TextLook& look, const dataCombinedScore& r,
                     const ListedMatch& match, std::int32_t motifNameLength) {
     for (Column column : look.columns)
-        out << std::left << std::setw(columnWidth(column, motifNameLength))
-            << textHeading(column);
+        out << std::left << std::setw(columnWidth(column, motifNameLength)) << textHeading(column);
     out << std::endl;
     for (Column column : look.columns) {
         out << std::left << std::setw(columnWidth(column, motifNameLength));
