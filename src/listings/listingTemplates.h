@@ -1,4 +1,8 @@
 // The record-block templates that every listing family member fills from its look.
+// A member differs only in its look: document, how a record's two motifs are found, the
+// cells of its table and the body under them. The database listings will add their own
+// finder (database store, side told by matchFlag, since the two numberings overlap),
+// identifier cells, annotation line and panel to these looks.
 #pragma once
 
 #include <cstdint>
@@ -82,8 +86,8 @@ struct HtmlLook {
 };
 
 // Opens the look's document for appending (also when nothing is shown), writes one block
-// per record and closes it again. The stream's lasting format state is never reset: text documents
-// inherit their number format from the title block written just before.
+// per record and closes it again. The stream's lasting format state is never reset: text
+// documents inherit their number format from the title block written just before.
 void writeTextListing(RunState& s, const TextLook& look, const bestMatchList& list,
                       std::int64_t topMotifID, Shown shown);
 void writeHtmlListing(RunState& s, const HtmlLook& look, const bestMatchList& list,
