@@ -2,6 +2,7 @@
 // skipped by the answers; a stage joins this order once it is built.
 #include <omp.h>
 
+#include "documents/documents.h"
 #include "driver/driver.h"
 #include "input/input.h"
 
@@ -22,18 +23,23 @@ int runKelvanor(RunState& s) {
     out << "Processing input ..." << std::endl;
 
     // 9. Logos of the input motifs (HTML formats).
+    if (htmlFormat(s)) writeMotif(s);
     // 10. Comparison: forward and backward scans, best values, similarity keys.
     // 11. Headers of every document the answers ask for.
+    writeHeaders(s);
     // 12. Ranking, report sections and listings.
     // 13. Motif tree, when asked for.
     // 14. Combination of similar motifs, when asked for.
-    // 15. Database matching, when a database was chosen.
+    // 15. Database matching, when a database was chosen (database logos: writeDatabaseMotif
+    //     in HTML formats, right after the database is read).
 
     // 16. The run time covers everything above but the dialogue and the naming.
     s.stop = omp_get_wtime();
     s.wtime = s.stop - s.start;
 
     // 17. Footers of every document. 18. PDF conversion (formats PDF and All).
+    writeFooters(s);
+    convertHTMLDocuments(s);
 
     // 19.
     out << "Your output files have been saved in " << s.outputPath << std::endl

@@ -43,3 +43,7 @@ Row normalizeRow(double a, double c, double g, double t);
 
 // Escapes & < > (and ' inside attribute values); ordinary names come out unchanged.
 std::string htmlEscaped(const std::string& text, bool attribute = false);
+
+// A path as one shell word: unchanged when it holds only [A-Za-z0-9_./+,:@%=-], so
+// ordinary command lines stay as they were; otherwise single-quoted.
+std::string shellWord(const std::string& text);

@@ -1,0 +1,1 @@
+../tools/prince.php

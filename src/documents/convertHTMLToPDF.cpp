@@ -1,0 +1,110 @@
+// HTML reports to PDF: a generated PHP script has the converter's wrapper convert one
+// document; the PDF lands beside it under the same name.
+#include <sys/stat.h>
+#include <time.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+
+#include "documents/documents.h"
+#include "model/model.h"
+
+namespace {
+
+std::string withExtension(const std::string& documentName, const char* extension) {
+    return documentName.substr(0, documentName.rfind('.')) + extension;
+}
+
+// Whether a non-empty file stands at the path, written at or after the given second.
+bool madeSince(const std::string& path, std::time_t since) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 &&
+           st.st_mtime >= since;
+}
+
+void convertDocument(RunState& s, ReportDoc d) {
+    std::ostream& warn = *s.warnings;
+    const std::string name = documentSlot(d).defaultName;
+    const std::string documentPath = s.outputPath + s.jobID + name;
+    const std::string scriptPath = s.outputPath + s.jobID + withExtension(name, ".php");
+    const std::string pdfPath = s.outputPath + s.jobID + withExtension(name, ".pdf");
+
+    if (!std::ifstream(documentPath).is_open()) {
+        warn << "Warning: " << documentPath << " is missing; no PDF made from it." << std::endl;
+        return;
+    }
+    // A script we could not write in full is not ours to run or remove: it may be a file
+    // someone else put there.
+    {
+        std::ofstream script(scriptPath, std::ios::out | std::ios::trunc);
+        if (script.is_open()) script << conversionScript(getCurrentDirectory(), documentPath);
+        script.close();
+        if (!script) {
+            warn << "Warning: could not write " << scriptPath << "; no PDF made from "
+                 << documentPath << "." << std::endl;
+            return;
+        }
+    }
+
+    // The clock file times are taken from, in whole seconds (all some file systems keep).
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    const std::time_t started = now.tv_sec;
+    s.console->flush();
+    warn.flush();
+    // A path that starts with "-" would be read as an option.
+    const std::string scriptArgument = scriptPath.starts_with("-") ? "./" + scriptPath : scriptPath;
+    (void)std::system(("php5 " + shellWord(scriptArgument)).c_str());
+    std::remove(scriptPath.c_str());
+
+    if (!madeSince(pdfPath, started)) {
+        warn << "Warning: no PDF was made from " << documentPath << "; the HTML report is kept."
+             << std::endl;
+        return;
+    }
+    if (s.outputFileFormat == "PDF") std::remove(documentPath.c_str());
+}
+
+}  // namespace
+
+std::string phpStringEscaped(const std::string& text) {
+    std::string escaped;
+    for (char c : text) {
+        if (c == '\\' || c == '\'') escaped += '\\';
+        escaped += c;
+    }
+    return escaped;
+}
+
+std::string conversionScript(const std::string& workingDirectory, const std::string& documentPath) {
+    std::ostringstream script;
+    script << "<?php\n"
+           << "require '" << phpStringEscaped(workingDirectory) << "/prince.php';\n"
+           << "$prince = new Prince('/usr/local/bin/prince');\n"
+           << "if(!$prince) die('Cannot instantiate Prince.');\n"
+           << "$prince->setHTML(TRUE);\n"
+           << "$prince->setLog('prince.log');\n"
+           << "$xmlPath = '" << phpStringEscaped(documentPath) << "';\n"
+           << "$msgs = array();\n"
+           << "$convert = $prince->convert_file($xmlPath, $msgs);\n"
+           << "if(!$convert)\n"
+           << "{\n"
+           << "echo 'nothing converted';\n"
+           << "var_dump($msgs);\n"
+           << "}\n"
+           << "?>\n";
+    return script.str();
+}
+
+void convertHTMLToPDFGlobal(RunState& s) { convertDocument(s, ReportDoc::GlobalMatchingHTML); }
+void convertHTMLToPDFGlobalDatabaseMatch(RunState& s) {
+    convertDocument(s, ReportDoc::DatabaseGlobalMatchingHTML);
+}
+void convertHTMLToPDF(RunState& s) { convertDocument(s, ReportDoc::ResultsHTML); }
+void convertHTMLToPDFDatabaseMatch(RunState& s) {
+    convertDocument(s, ReportDoc::DatabaseMatchingHTML);
+}
+void convertHTMLToPDFMotifTreeGlobal(RunState& s) { convertDocument(s, ReportDoc::MotifTreeGlobal); }
+void convertHTMLToPDFMotifTree(RunState& s) { convertDocument(s, ReportDoc::MotifTree); }
