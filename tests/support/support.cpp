@@ -81,6 +81,12 @@ std::string masked(std::string text) {
     return std::regex_replace(text, runtime, "Runtime: <t>");
 }
 
+void linkOutsideTools(const fs::path& folder) {
+    const fs::path tools = fs::path(KELVANOR_SOURCE_DIR) / "tools";
+    fs::create_directory_symlink(tools / "weblogo-3.4", folder / "weblogo-3.4");
+    fs::create_symlink(tools / "prince.php", folder / "prince.php");
+}
+
 std::string motifDataPath(const std::string& relative) {
     const char* env = std::getenv("KELVANOR_MOTIF_DATA");
     const fs::path base = env ? fs::path(env) : fs::path(KELVANOR_MOTIF_DATA);

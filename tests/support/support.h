@@ -39,6 +39,10 @@ std::string slurp(const fs::path& path);
 // Replaces every job identifier, date-time and run time by fixed marks.
 std::string masked(std::string text);
 
+// Links the project's logo generator and converter wrapper into `folder`, where a run
+// started in it with input folder `folder`/motifs/ looks for them.
+void linkOutsideTools(const fs::path& folder);
+
 // A real motif file of the shared collection; empty when the collection is not there.
 std::string motifDataPath(const std::string& relative);
 

@@ -1,0 +1,256 @@
+// Whole runs: the documents' frames, logos from the real logo generator, PDFs from the real
+// converter, the pages as a browser shows them, and odd folder names.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <regex>
+#include <sstream>
+
+#include "model/model.h"
+#include "support/support.h"
+
+namespace {
+
+const std::string kBanner(196, '*');
+
+// Standard output of a shell command.
+std::string capture(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
+std::vector<std::string> names(const std::vector<fs::path>& paths) {
+    std::vector<std::string> found;
+    for (const fs::path& p : paths) found.push_back(masked(p.filename().string()));
+    return found;
+}
+
+bool isJpeg(const fs::path& p) {
+    const std::string bytes = slurp(p);
+    return bytes.size() > 1000 && bytes.starts_with("\xFF\xD8\xFF") && bytes.ends_with("\xFF\xD9");
+}
+
+// Dark pixels in a browser's screenshot of the page: a blank page has none.
+long darkPixelsInScreenshot(const fs::path& html, const fs::path& scratch) {
+    const fs::path shot = scratch / "shot.png";
+    capture("timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-dev-shm-usage "
+            "--user-data-dir=" + shellWord((scratch / "profile").string()) +
+            " --window-size=1200,900 --screenshot=" + shellWord(shot.string()) + " " +
+            shellWord("file://" + html.string()) + " 2>/dev/null");
+    const std::string count = capture(
+        "/usr/bin/python3 -c 'import sys; from PIL import Image; "
+        "print(sum(1 for p in Image.open(sys.argv[1]).convert(\"L\").getdata() if p < 128))' " +
+        shellWord(shot.string()) + " 2>/dev/null");
+    return count.empty() ? -1 : std::stol(count);
+}
+
+// Two small motif files in the workspace's motif folder.
+Answers smallRun(const Workspace& w) {
+    w.write("liver.txt", ">EX1\tHNFa\nA [ 4 1 2 39 ]\nC [ 4 0 2 0 ]\nG [ 30 2 1 1 ]\nT [ 2 37 35 0 ]\n");
+    w.write("heart_factors.txt", ">p1\n0.7 0.1 0.1 0.1\n0.1 0.1 0.1 0.7\n0.5 0.5 0 0\n0 0 1 0\n");
+    Answers a;
+    a.numFiles = "2";
+    a.inputFolder = w.inputFolder();
+    a.files = {{"liver.txt", "4"}, {"heart_factors.txt", "3"}};
+    a.outputFolder = w.result().string();
+    return a;
+}
+
+std::string blanks(int n) { return std::string(n, ' '); }
+
+TEST(reportRuns, textRunFramesEveryTextDocumentWithTheRunsHeaderAndFooter) {
+    Workspace w;
+    Answers a = smallRun(w);
+    a.type = "All";
+    a.combine = "Y";
+    const RunResult r = runProgram(w.root, a.text());
+    ASSERT_EQ(r.status, 0) << r.console << r.errors;
+    EXPECT_EQ(names(w.outputs()),
+              (std::vector<std::string>{"J_<id>_Results.txt",
+                                        "J_<id>_Results_Combined_Motifs_Best_Matches.txt",
+                                        "J_<id>_Results_Combined_Motifs_Global_Matching.txt",
+                                        "J_<id>_Results_Combined_Motifs_Global_and_Local_Matching.txt",
+                                        "J_<id>_Results_Global_Matching.txt",
+                                        "J_<id>_Results_Without_Motif_Details.txt",
+                                        "J_<id>_input_motifs.txt"}));
+    const std::string header =
+        kBanner + "\nKELVANOR - Vorlantic\nVersion 2.2\n\n" + kBanner + "\nINPUT\n" + kBanner +
+        "\n\nInput Parameters \nNumber of files: 2\nNumber of top significant motifs: 5\n"
+        "Number of best matches: 3\nSimilarity cutoff: >= 0.75\nMatching motif database: None\n"
+        "Motif tree: No\nCombined similar motifs: Yes\nOutput file type: All\n"
+        "Output file format: Text\n\nInput files and motif counts\n"
+        "File name" + blanks(18) + "Count of motifs" + blanks(5) + "Dataset #" + blanks(6) + "\n" +
+        "liver.txt" + blanks(18) + "1" + blanks(19) + "1" + blanks(14) + "\n" +
+        "heart_factors.txt" + blanks(10) + "1" + blanks(19) + "2" + blanks(14) + "\n\n" + kBanner +
+        "\nRESULTS\n" + kBanner + "\n\n";
+    for (const fs::path& p : w.outputs("txt")) {
+        if (p.filename().string().ends_with("input_motifs.txt")) continue;
+        const std::string text = masked(slurp(p));
+        EXPECT_TRUE(text.starts_with(header)) << p.filename() << "\n" << text;
+        EXPECT_TRUE(text.ends_with("\nResults created by KELVANOR on <date-time>\nRuntime: <t> seconds\n"))
+            << p.filename() << "\n" << text;
+    }
+    EXPECT_EQ(r.errors, "");
+}
+
+TEST(reportRuns, oneFileGivesTheCombinedGlobalDocumentItsNotice) {
+    Workspace w;
+    w.write("two.txt", ">p1\n0.7 0.1 0.1 0.1\n0.1 0.1 0.1 0.7\n\n>p2\n0 0 1 0\n0.5 0.5 0 0\n");
+    Answers a;
+    a.inputFolder = w.inputFolder();
+    a.files = {{"two.txt", "3"}};
+    a.outputFolder = w.result().string();
+    a.combine = "Y";
+    const RunResult r = runProgram(w.root, a.text());
+    ASSERT_EQ(r.status, 0) << r.console << r.errors;
+    const auto combined = w.outputs("Results_Combined_Motifs_Global_Matching.txt");
+    ASSERT_EQ(combined.size(), 1u);
+    EXPECT_NE(slurp(combined[0]).find("RESULTS\n" + kBanner +
+                                      "\n\nThere is no global matching for 1 motif file.\n\n"),
+              std::string::npos);
+    const auto global = w.outputs("Results_Global_Matching.txt");
+    ASSERT_EQ(global.size(), 1u);
+    EXPECT_EQ(slurp(global[0]).find("There is no global matching for 1 motif file."), std::string::npos);
+}
+
+// The first motifs of a real JASPAR collection; weblogo cannot draw the third as a JPEG
+// with Ghostscript 10.0 on its own, on either strand.
+bool writeRealMotifs(const Workspace& w, int count) {
+    const std::string source = motifDataPath("jaspar2016_rsat/pfm_vertebrates.txt");
+    if (source.empty()) return false;
+    std::istringstream in(slurp(source));
+    std::string line, kept;
+    int motifs = 0;
+    while (std::getline(in, line)) {
+        if (line.starts_with(">") && ++motifs > count) break;
+        kept += line + "\n";
+    }
+    w.write("vertebrates.txt", kept);
+    return true;
+}
+
+TEST(reportRuns, htmlAndPdfReportsWithRealLogosOpenInABrowserAndPrintLandscape) {
+    Workspace w;
+    if (!writeRealMotifs(w, 3)) GTEST_SKIP() << "no shared motif collection";
+    linkOutsideTools(w.root);
+    Answers a;
+    a.inputFolder = w.inputFolder();
+    a.files = {{"vertebrates.txt", "4"}};
+    a.outputFolder = w.result().string();
+    a.type = "All";
+    a.format = "All";
+    const RunResult r = runProgram(w.root, a.text());
+    ASSERT_EQ(r.status, 0) << r.console << r.errors;
+    EXPECT_EQ(r.errors, "");
+
+    std::vector<std::string> logos;
+    for (int id = 1; id <= 3; ++id)
+        for (const char* strand : {"", "RevComp"})
+            logos.push_back("J_<id>_M" + std::to_string(id) + strand + ".jpeg");
+    std::sort(logos.begin(), logos.end());
+    EXPECT_EQ(names(w.outputs(".jpeg")), logos);
+    for (const fs::path& p : w.outputs(".jpeg")) EXPECT_TRUE(isJpeg(p)) << p.filename();
+    for (const fs::path& p : w.outputs(".txt"))
+        EXPECT_FALSE(p.parent_path().filename().string().ends_with("image")) << "count file left: " << p;
+    EXPECT_TRUE(w.outputs(".php").empty());
+
+    const auto html = w.outputs(".html");
+    ASSERT_EQ(names(html), (std::vector<std::string>{"J_<id>_HTML_Global_Matching_Results.html",
+                                                     "J_<id>_HTML_Results.html"}));
+    for (const fs::path& page : html) {
+        EXPECT_GT(darkPixelsInScreenshot(page, w.root), 2000) << page.filename();
+        fs::path pdf = page;
+        pdf.replace_extension(".pdf");
+        ASSERT_TRUE(fs::exists(pdf)) << pdf.filename();
+        const std::string info = capture("pdfinfo " + shellWord(pdf.string()));
+        EXPECT_NE(info.find("Page size:       841.89 x 595.276 pts (A4)"), std::string::npos) << info;
+        const std::string text = capture("pdftotext -layout " + shellWord(pdf.string()) + " -");
+        EXPECT_NE(text.find("Page 1 of"), std::string::npos) << text;
+        EXPECT_NE(text.find("vertebrates.txt"), std::string::npos) << text;
+    }
+}
+
+TEST(reportRuns, aFolderWithABlankAndAQuoteWorksAndHarmsNothing) {
+    Workspace w;
+    std::ofstream(w.root / "my") << "keep me\n";
+    // Blanks and a pair of quotes: unquoted, the words split and every redirection hits "my".
+    const fs::path home = w.root / "my 'data' set";
+    fs::create_directories(home / "motifs");
+    fs::create_directories(home / "result");
+    linkOutsideTools(home);
+    std::ofstream(home / "motifs" / "two.txt")
+        << ">p1\n0.7 0.1 0.1 0.1\n0.1 0.1 0.1 0.7\n0.1 0.7 0.1 0.1\n0 0 1 0\n\n"
+           ">p2\n0 0 1 0\n0.5 0.5 0 0\n0.1 0.1 0.7 0.1\n0.25 0.25 0.25 0.25\n";
+    Answers a;
+    a.inputFolder = (home / "motifs").string() + "/";
+    a.files = {{"two.txt", "3"}};
+    a.outputFolder = (home / "result").string();
+    a.format = "PDF";
+    const RunResult r = runProgram(home, a.text());
+    ASSERT_EQ(r.status, 0) << r.console << r.errors;
+    EXPECT_EQ(r.errors, "");
+    EXPECT_EQ(slurp(w.root / "my"), "keep me\n");
+
+    std::vector<std::string> made;
+    for (const auto& e : fs::recursive_directory_iterator(home / "result"))
+        if (e.is_regular_file()) made.push_back(masked(e.path().filename().string()));
+    std::sort(made.begin(), made.end());
+    EXPECT_EQ(made, (std::vector<std::string>{"J_<id>_HTML_Global_Matching_Results.pdf",
+                                              "J_<id>_M1.jpeg", "J_<id>_M1RevComp.jpeg",
+                                              "J_<id>_M2.jpeg", "J_<id>_M2RevComp.jpeg",
+                                              "J_<id>_input_motifs.txt"}));
+    // Nothing was written outside the run's own folder but the converter's log.
+    std::vector<std::string> beside;
+    for (const auto& e : fs::directory_iterator(w.root)) beside.push_back(e.path().filename().string());
+    std::sort(beside.begin(), beside.end());
+    EXPECT_EQ(beside, (std::vector<std::string>{"motifs", "my", "my 'data' set", "result"}));
+}
+
+// Outside tools that fail, put where the run looks for them.
+void failingTools(const fs::path& folder, const char* generator, const char* wrapper) {
+    fs::create_directories(folder / "weblogo-3.4");
+    std::ofstream(folder / "weblogo-3.4" / "weblogo") << "#!/bin/sh\n" << generator << "\n";
+    fs::permissions(folder / "weblogo-3.4" / "weblogo", fs::perms::owner_all);
+    std::ofstream(folder / "prince.php") << wrapper;
+}
+
+TEST(reportRuns, aFailedConversionKeepsTheHtmlReportAndSaysSo) {
+    Workspace w;
+    failingTools(w.root, "printf 'not really a logo'",
+                 "<?php\nclass Prince {\n  function __construct($exe) {}\n"
+                 "  function setHTML($h) {}\n  function setLog($l) {}\n"
+                 "  function convert_file($path, &$msgs) { $msgs[] = 'no converter here'; return FALSE; }\n}\n");
+    Answers a = smallRun(w);
+    a.format = "PDF";
+    const RunResult r = runProgram(w.root, a.text());
+    ASSERT_EQ(r.status, 0) << r.console << r.errors;
+    EXPECT_EQ(names(w.outputs(".html")), (std::vector<std::string>{"J_<id>_HTML_Global_Matching_Results.html"}));
+    EXPECT_TRUE(w.outputs(".pdf").empty());
+    EXPECT_TRUE(w.outputs(".php").empty());
+    EXPECT_NE(r.console.find("nothing converted"), std::string::npos) << r.console;
+    EXPECT_NE(r.errors.find("no PDF was made from"), std::string::npos) << r.errors;
+    EXPECT_NE(r.console.find("Your output files have been saved in"), std::string::npos);
+}
+
+TEST(reportRuns, aFailedLogoIsWarnedAboutOnceAndTheRunGoesOn) {
+    Workspace w;
+    failingTools(w.root, "echo 'generator broke' >&2; exit 1", "");
+    Answers a = smallRun(w);
+    a.format = "HTML";
+    const RunResult r = runProgram(w.root, a.text());
+    EXPECT_EQ(r.status, 0) << r.console << r.errors;
+    const std::regex warning("Warning: the logo generator made no image [^\n]*_M[12](RevComp)?\\.jpeg\n");
+    const auto found = std::distance(std::sregex_iterator(r.errors.begin(), r.errors.end(), warning),
+                                     std::sregex_iterator());
+    EXPECT_EQ(found, 4) << r.errors;
+    EXPECT_EQ(w.outputs(".html").size(), 1u);
+    EXPECT_EQ(names(w.outputs(".txt")), (std::vector<std::string>{"J_<id>_input_motifs.txt"}))
+        << "count files are removed";
+}
+
+}  // namespace
