@@ -1,5 +1,5 @@
-// HTML reports to PDF: a generated PHP script has the converter's wrapper convert one
-// document; the PDF lands beside it under the same name.
+// HTML reports to PDF, each through a generated PHP script that drives the converter.
+// The PDF lands beside its document under the same name.
 #include <sys/stat.h>
 #include <time.h>
 

@@ -1,5 +1,5 @@
-// The end of every report document: when it was made and how long the run took. The run
-// time takes whatever number format the document's earlier writers left on its stream.
+// The footer of every report document: when it was made and how long the run took.
+// The run time takes whatever number format the document's earlier writers left on its stream.
 #include "documents/documents.h"
 #include "model/model.h"
 

@@ -1,5 +1,5 @@
-// The head of every HTML document, the four reports and the two motif-tree documents:
-// style sheet, heading, a box with the input parameters and the input-file table.
+// The header of every HTML document: the four reports and the two motif-tree documents.
+// Style sheet, heading, and a box with the input parameters and the input-file table.
 #include <string>
 
 #include "documents/documents.h"

@@ -1,5 +1,5 @@
-// Logo images of every motif of a store, drawn by the logo generator that stands beside
-// the output folder: the motif and its reverse complement, one JPEG each.
+// Logo images of every motif of a store, by the logo generator beside the output folder.
+// Two JPEGs per motif: the motif and its reverse complement.
 #include <sys/stat.h>
 
 #include <cstdlib>

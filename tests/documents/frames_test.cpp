@@ -1,6 +1,7 @@
 // Headers and footers of the report documents, written from a run state built here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iomanip>
 #include <regex>
 #include <sstream>

@@ -1,5 +1,5 @@
-// What goes to the outside tools: shell words, PHP strings, the conversion script, count
-// files and logo commands, and what the converter does with what comes back.
+// What goes to the outside tools and what the converter does with what comes back.
+// Shell words, PHP strings, the conversion script, count files and logo commands.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

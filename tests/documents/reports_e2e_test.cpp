@@ -1,5 +1,4 @@
-// Whole runs: the documents' frames, logos from the real logo generator, PDFs from the real
-// converter, the pages as a browser shows them, and odd folder names.
+// Whole runs: report frames, real logos and PDFs, pages in a browser, odd folder names.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -59,6 +58,12 @@ Answers smallRun(const Workspace& w) {
     a.files = {{"liver.txt", "4"}, {"heart_factors.txt", "3"}};
     a.outputFolder = w.result().string();
     return a;
+}
+
+// The launchers scripts/setup installs where the conversion scripts look for them.
+void expectConverterInstalled() {
+    ASSERT_NE(capture("command -v php5"), "") << "no php5 on the PATH: run scripts/setup";
+    ASSERT_TRUE(fs::exists("/usr/local/bin/prince")) << "no converter: run scripts/setup";
 }
 
 std::string blanks(int n) { return std::string(n, ' '); }
@@ -137,6 +142,7 @@ bool writeRealMotifs(const Workspace& w, int count) {
 TEST(reportRuns, htmlAndPdfReportsWithRealLogosOpenInABrowserAndPrintLandscape) {
     Workspace w;
     if (!writeRealMotifs(w, 3)) GTEST_SKIP() << "no shared motif collection";
+    ASSERT_NO_FATAL_FAILURE(expectConverterInstalled());
     linkOutsideTools(w.root);
     Answers a;
     a.inputFolder = w.inputFolder();
@@ -176,6 +182,7 @@ TEST(reportRuns, htmlAndPdfReportsWithRealLogosOpenInABrowserAndPrintLandscape) 
 }
 
 TEST(reportRuns, aFolderWithABlankAndAQuoteWorksAndHarmsNothing) {
+    ASSERT_NO_FATAL_FAILURE(expectConverterInstalled());
     Workspace w;
     std::ofstream(w.root / "my") << "keep me\n";
     // Blanks and a pair of quotes: unquoted, the words split and every redirection hits "my".
