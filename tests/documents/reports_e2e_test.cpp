@@ -5,6 +5,7 @@
 #include <regex>
 #include <sstream>
 
+#include "documents/documents.h"
 #include "model/model.h"
 #include "support/support.h"
 
@@ -216,6 +217,43 @@ TEST(reportRuns, aFolderWithABlankAndAQuoteWorksAndHarmsNothing) {
     for (const auto& e : fs::directory_iterator(w.root)) beside.push_back(e.path().filename().string());
     std::sort(beside.begin(), beside.end());
     EXPECT_EQ(beside, (std::vector<std::string>{"motifs", "my", "my 'data' set", "result"}));
+}
+
+TEST(reportRuns, treeDocumentFramesShowInABrowserAndPrintOnPortraitPages) {
+    ASSERT_NO_FATAL_FAILURE(expectConverterInstalled());
+    Workspace w;
+    linkOutsideTools(w.root);
+    RunState s;
+    std::ostringstream warnings;
+    s.warnings = &warnings;
+    s.numFile = 1;
+    s.simCutoff = 0.85;
+    s.DBName = "N";
+    s.motifCluster = "Y";
+    s.outputFileType = "Global-Only";
+    s.outputFileFormat = "All";
+    s.outputPath = w.result().string() + "/";
+    s.jobID = "J_2016-05-17_4821_";
+    s.FileNameType = {{.fileName = "a&b.txt", .fileFormat = 4, .motifCount = 2, .datasetNumber = 1}};
+    s.outputMotifTreeGlobalHTMLFileLocation = s.outputPath + s.jobID + "Global_Matching_Motif_Tree.html";
+    writeHeaderMotifTreeGlobalHTMLOrPDF(s);
+    writeFooterMotifTreeGlobalHTMLOrPDF(s);
+
+    // The conversion script loads the wrapper from the working folder.
+    const fs::path before = fs::current_path();
+    fs::current_path(w.root);
+    convertHTMLToPDFMotifTreeGlobal(s);
+    fs::current_path(before);
+    EXPECT_EQ(warnings.str(), "");
+
+    const fs::path html = s.outputMotifTreeGlobalHTMLFileLocation;
+    EXPECT_GT(darkPixelsInScreenshot(html, w.root), 2000);
+    const fs::path pdf = w.result() / "J_2016-05-17_4821_Global_Matching_Motif_Tree.pdf";
+    const std::string info = capture("pdfinfo " + shellWord(pdf.string()));
+    EXPECT_NE(info.find("Page size:       595.276 x 841.89 pts (A4)"), std::string::npos) << info;
+    const std::string text = capture("pdftotext -layout " + shellWord(pdf.string()) + " -");
+    EXPECT_NE(text.find("Page 1 of 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("a&b.txt"), std::string::npos) << text;
 }
 
 // Outside tools that fail, put where the run looks for them.
