@@ -1,6 +1,7 @@
 // The order of one run: dialogue, reading, comparison, reports.
 #include <omp.h>
 
+#include "compare/compare.h"
 #include "driver/driver.h"
 #include "input/input.h"
 
@@ -18,6 +19,11 @@ int runKelvanor(RunState& s) {
     writeMotifInput(s);
     printFileNameTypeCount(s);
     out << "Processing input ..." << std::endl;
+
+    forwardScan(s);
+    backwardScan(s);
+    getMaxScores(s);
+    calculateSumScoresCompare(s);
 
     s.stop = omp_get_wtime();
     s.wtime = s.stop - s.start;
