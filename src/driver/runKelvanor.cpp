@@ -1,4 +1,5 @@
-// The order of one run: dialogue, reading, comparison, reports.
+// The order of one run: dialogue, reading, comparison, reports. Each stage is chosen or
+// skipped by the answers; a stage joins this order once it is built.
 #include <omp.h>
 
 #include "compare/compare.h"
@@ -8,26 +9,39 @@
 int runKelvanor(RunState& s) {
     std::ostream& out = *s.console;
 
+    // 1-4. Dialogue, job identifier, output folder, document paths.
     askQuestions(s);
     makeJobIdentity(s);
 
+    // 5-8. Reading and the input listing.
     s.start = omp_get_wtime();
     out << std::endl << "Reading input ..." << std::endl;
     readInput(s, s.FileNameType);
     if (s.Datasets.size() < 2) fatal(s, Fatal::TooFewMotifs);
-
     writeMotifInput(s);
     printFileNameTypeCount(s);
     out << "Processing input ..." << std::endl;
 
+    // 9. Logos of the input motifs (HTML formats).
+    // 10. Comparison: forward and backward scans, best values, similarity keys.
     forwardScan(s);
     backwardScan(s);
     getMaxScores(s);
     calculateSumScoresCompare(s);
+    // 11. Headers of every document the answers ask for.
+    // 12. Ranking, report sections and listings.
+    getResultsList(s);
+    // 13. Motif tree, when asked for.
+    // 14. Combination of similar motifs, when asked for.
+    // 15. Database matching, when a database was chosen.
 
+    // 16. The run time covers everything above but the dialogue and the naming.
     s.stop = omp_get_wtime();
     s.wtime = s.stop - s.start;
 
+    // 17. Footers of every document. 18. PDF conversion (formats PDF and All).
+
+    // 19.
     out << "Your output files have been saved in " << s.outputPath << std::endl
         << std::endl
         << "Runtime: " << s.wtime << " seconds." << std::endl;

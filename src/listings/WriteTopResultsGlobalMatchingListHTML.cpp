@@ -1,0 +1,11 @@
+// Best matches of one top motif in the global-matching HTML report.
+#include "listings/comparisonLooks.h"
+
+void WriteTopResultsGlobalMatchingListHTML(RunState& s, bestMatchList list,
+                                           std::int64_t topMotifID) {
+    writeHtmlListing(s,
+                     {.document = ReportDoc::GlobalMatchingHTML,
+                      .find = findInputMatch,
+                      .rows = kGlobalMatchingHtmlRows},
+                     list, topMotifID, Shown::AllRecords);
+}

@@ -1,0 +1,98 @@
+// The record-block templates that every listing family member fills from its look.
+// A member differs only in its look: document, how a record's two motifs are found, the
+// cells of its table and the body under them. The database listings will add their own
+// finder (database store, side told by matchFlag, since the two numberings overlap),
+// identifier cells, annotation line and panel to these looks.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <span>
+
+#include "driver/driver.h"
+#include "listings/listings.h"
+
+// One record as the listing shows it: the listed motif, the motif it matched, and on
+// which side of the record the listed motif sits.
+struct ListedMatch {
+    const data* top = nullptr;
+    const data* partner = nullptr;
+    std::int64_t partnerID = 0;
+    TopPlace topPlace = TopPlace::First;
+};
+
+// Finds both motifs of a record; false when an identifier names no stored motif.
+using FindListedMatch = bool (*)(const RunState& s, const dataCombinedScore& r,
+                                 std::int64_t topMotifID, ListedMatch& match);
+// Input comparison: both motifs are input motifs, numbered alike, so the identifiers
+// tell which side the listed motif is on.
+bool findInputMatch(const RunState& s, const dataCombinedScore& r, std::int64_t topMotifID,
+                    ListedMatch& match);
+
+enum class Shown { AllRecords, NoRecord };
+// Writers that take a listKind list only the significant-motif and each-motif kinds.
+inline Shown shownFor(std::int32_t listKind, std::int64_t topMotifID) {
+    return (listKind == 2 || listKind == 3) && topMotifID > 0 ? Shown::AllRecords : Shown::NoRecord;
+}
+
+// The cells of a block's table row (text) or key/value table (HTML), in the look's order.
+enum class Column {
+    DatasetNumber,
+    MotifID,
+    MotifName,
+    MatchFormat1,
+    MatchFormat2,
+    Direction,
+    Position,
+    Overlap,
+    SimilarityScore,
+};
+
+enum class Markup { Text, Html };
+
+// A cell's value, written as one insertion so that a width set before it pads it whole.
+// Numbers take whatever format the document's stream is in.
+void writeCellValue(std::ostream& out, Column column, const dataCombinedScore& r,
+                    const ListedMatch& match, Markup markup);
+const char* textHeading(Column column);
+const char* htmlLabel(Column column);
+
+// What follows a text block's table row before the alignment.
+enum class Body {
+    Matrices,       // both matrices, each with its consensus
+    ConsensusOnly,  // the two consensus strings
+};
+
+struct TextLook {
+    ReportDoc document;
+    FindListedMatch find;
+    std::span<const Column> columns;
+    Body body;
+};
+
+// How an HTML value cell is closed. Some reports leave the font element open in a few
+// cells; files already written that way are kept byte for byte.
+enum class CellEnd { FontClosed, FontLeftOpen };
+
+struct HtmlRow {
+    Column column;
+    CellEnd end;
+};
+
+struct HtmlLook {
+    ReportDoc document;
+    FindListedMatch find;
+    std::span<const HtmlRow> rows;
+};
+
+// Opens the look's document for appending (also when nothing is shown), writes one block
+// per record and closes it again. The stream's lasting format state is never reset: text
+// documents inherit their number format from the title block written just before.
+void writeTextListing(RunState& s, const TextLook& look, const bestMatchList& list,
+                      std::int64_t topMotifID, Shown shown);
+void writeHtmlListing(RunState& s, const HtmlLook& look, const bestMatchList& list,
+                      std::int64_t topMotifID, Shown shown);
+
+// The consensus strings and logo images of a matched input motif; ends an HTML block.
+void writeHtmlMotifPanel(std::ostream& out, const std::string& jobID, std::int64_t motifID,
+                         const data& motif);
