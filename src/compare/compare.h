@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver/RunState.h"
+#include "driver/driver.h"
 
 // ---- The scan core -------------------------------------------------------------------
 
@@ -117,6 +118,12 @@ void fillDistanceMatrix(RunState& s, const std::vector<MatchGroup>& groups);
 void fillDistanceMatrixGlobal(RunState& s);
 
 // ---- Comparison report sections --------------------------------------------------------
+
+enum class ComparisonSection : std::uint8_t { GlobalMatching, GlobalAndLocal, EachMotif };
+
+// One listed motif of a section in one document: its title block, then its listing.
+void writeListedMotif(RunState& s, ComparisonSection section, ReportDoc d,
+                      const bestMatchList& list, std::int64_t motifID);
 
 // The global-matching section of every document the answers ask for.
 void writeGlobalMatchingSections(RunState& s, const std::vector<bestMatchList>& globalLists);

@@ -9,7 +9,7 @@
 
 namespace {
 
-enum class Section { GlobalMatching, GlobalAndLocal, EachMotif };
+using Section = ComparisonSection;
 enum class TitleBlock { Matrix, Consensus, HTML };
 
 // What sets one section's template apart from the others.
@@ -284,9 +284,8 @@ void writeSection(RunState& s, Section section, const std::vector<commonBestMatc
     const std::vector<std::int64_t> ids = motifSequence(ranking, lists.size());
     for (ReportDoc d : kComparisonDocs) {
         if (!receives(s, section, d)) continue;
-        const TitleBlock kind = titleBlockOf(d);
         std::ofstream& heading = openDocument(s, d, OpenMode::Append);
-        writeHeading(s, section, kind == TitleBlock::HTML, heading);
+        writeHeading(s, section, titleBlockOf(d) == TitleBlock::HTML, heading);
         heading.close();
 
         std::int32_t listed = 0;
@@ -294,16 +293,24 @@ void writeSection(RunState& s, Section section, const std::vector<commonBestMatc
             if (look.limited && listed >= s.numTopMotif) break;
             const bestMatchList& list = lists[static_cast<std::size_t>(id - 1)];
             if (list.empty()) continue;
-            std::ofstream& out = openDocument(s, d, OpenMode::Append);
-            writeTitleBlock(s, look, kind, id, out);
-            out.close();
-            callListingWriter(s, d, look, list, id);
+            writeListedMotif(s, section, d, list, id);
             ++listed;
         }
     }
 }
 
 }  // namespace
+
+void writeListedMotif(RunState& s, ComparisonSection section, ReportDoc d,
+                      const bestMatchList& list, std::int64_t motifID) {
+    const SectionLook& look = lookOf(section);
+    // Checked like every other open: a lost title block would leave a listing without
+    // its motif.
+    std::ofstream& out = openDocument(s, d, OpenMode::Append);
+    writeTitleBlock(s, look, titleBlockOf(d), motifID, out);
+    out.close();
+    callListingWriter(s, d, look, list, motifID);
+}
 
 void writeGlobalMatchingSections(RunState& s, const std::vector<bestMatchList>& globalLists) {
     writeSection(s, Section::GlobalMatching, &s.globalMatchingScoreResultList, globalLists);
