@@ -1,6 +1,7 @@
 // Distance tables for the motif tree: smallest key of every motif pair, as text.
 #include <cmath>
 #include <limits>
+#include <sstream>
 
 #include "compare/compare.h"
 #include "model/model.h"
@@ -54,10 +55,15 @@ void fillDistanceMatrix(RunState& s, const std::vector<MatchGroup>& groups) {
     for (const data& m : s.Datasets) labels.push_back(m.motifName);
     s.distanceMatrix =
         labelledTable(labels, numberToString(std::ceil(s.maxSumScoreCompare + 2.0)));
+    // numberToString's formatting, on one stream for the million cells of a large run.
+    std::ostringstream text;
     for (std::size_t d = 0; d < n; ++d)
         for (std::size_t c = 0; c < n; ++c)
-            if (c != d && smallest[d * n + c] != kNone)
-                s.distanceMatrix[d + 1][c + 1] = numberToString(smallest[d * n + c]);
+            if (c != d && smallest[d * n + c] != kNone) {
+                text.str(std::string());
+                text << smallest[d * n + c];
+                s.distanceMatrix[d + 1][c + 1] = text.str();
+            }
 }
 
 void fillDistanceMatrixGlobal(RunState& s) {
