@@ -159,7 +159,8 @@ std::pair<double, long> wholeRun(const std::string& path, double cutoff, int thr
             << "/\nmotifs.txt\n4\n14\nN\nN\nGlobal-Only\nText\n" << (root / "result").string()
             << "/\n";
     std::ofstream(root / "answers.txt") << answers.str();
-    const std::string command = "cd '" + root.string() + "' && '" KELVANOR_BIN "' < answers.txt > console.txt";
+    const std::string command =
+        "cd '" + root.string() + "' && '" KELVANOR_BIN "' < answers.txt > console.txt";
     const double t0 = now();
     const int status = std::system(command.c_str());
     const double seconds = now() - t0;
@@ -216,7 +217,8 @@ int main(int argc, char** argv) {
                 if (oneThread == 0) oneThread = stage.seconds;
                 Measure run;
                 if (runs) run = inChild([&] { return wholeRun(path, cutoff, threads); });
-                std::printf("%-20s %6.2f %7d | %9ld %6.2f %6ld | %8.2f %6ld %6.2f %5.2f | %8.2f %6ld%s\n",
+                std::printf("%-20s %6.2f %7d | %9ld %6.2f %6ld | %8.2f %6ld %6.2f %5.2f | "
+                            "%8.2f %6ld%s\n",
                             file.c_str(), cutoff, threads, stage.records, loop.seconds,
                             loop.peakMB, stage.seconds, stage.peakMB,
                             stage.seconds / loop.seconds, stage.seconds / oneThread,

@@ -74,18 +74,21 @@ void fillDistanceMatrixGlobal(RunState& s) {
             if (known == id) return;
         ids.push_back(id);
     };
-    for (const bestMatchList& group : s.topGlobalMatchingResults) ids.push_back(group.front().motifID1);
+    for (const bestMatchList& group : s.topGlobalMatchingResults)
+        ids.push_back(group.front().motifID1);
     for (const bestMatchList& group : s.topGlobalMatchingResults)
         for (const dataCombinedScore& r : group) take(r.motifID2);
 
     std::vector<std::string> labels;
     labels.reserve(ids.size());
-    for (std::int32_t id : ids) labels.push_back(s.Datasets[static_cast<std::size_t>(id - 1)].motifName);
+    for (std::int32_t id : ids)
+        labels.push_back(s.Datasets[static_cast<std::size_t>(id - 1)].motifName);
     s.distanceMatrixGlobal =
         labelledTable(labels, numberToString(std::ceil(s.maxSumScoreCompare + 3.0)));
     for (std::size_t r = 0; r < ids.size(); ++r)
-        for (std::size_t c = 0; c < ids.size(); ++c)
-            if (r != c)
-                s.distanceMatrixGlobal[r + 1][c + 1] =
-                    s.distanceMatrix[static_cast<std::size_t>(ids[r])][static_cast<std::size_t>(ids[c])];
+        for (std::size_t c = 0; c < ids.size(); ++c) {
+            const auto row = static_cast<std::size_t>(ids[r]);
+            const auto column = static_cast<std::size_t>(ids[c]);
+            if (r != c) s.distanceMatrixGlobal[r + 1][c + 1] = s.distanceMatrix[row][column];
+        }
 }

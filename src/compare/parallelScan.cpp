@@ -13,7 +13,8 @@ void parallelScan(std::size_t taskCount, int threads, const ScanTasks& scanTasks
     if (threads < 1) threads = 1;
     // Many more chunks than threads, so that uneven pairs even out; one team for the
     // whole scan rather than one per pair.
-    const std::size_t chunks = std::min<std::size_t>(taskCount, static_cast<std::size_t>(threads) * 64);
+    const std::size_t chunks =
+        std::min<std::size_t>(taskCount, static_cast<std::size_t>(threads) * 64);
     std::vector<std::vector<dataCombinedScore>> found(chunks);
     const auto chunkStart = [&](std::size_t c) { return taskCount * c / chunks; };
 

@@ -1,3 +1,4 @@
+// Distance tables for the motif tree: smallest keys, fillers, labels and lookups by id.
 #include <gtest/gtest.h>
 
 #include "compare/compare.h"

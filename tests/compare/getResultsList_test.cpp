@@ -81,7 +81,8 @@ TEST(getResultsList, realMotifsGiveTheSameResultsOnOneAndEightThreads) {
         EXPECT_EQ(one.all[k].scoreSum, eight.all[k].scoreSum);
     }
     for (auto [a, b] : {std::pair{&one.topGlobal, &eight.topGlobal},
-                        std::pair{&one.topAll, &eight.topAll}, std::pair{&one.topBest, &eight.topBest}}) {
+                        std::pair{&one.topAll, &eight.topAll},
+                        std::pair{&one.topBest, &eight.topBest}}) {
         ASSERT_EQ(a->size(), b->size());
         for (std::size_t k = 0; k < a->size(); ++k) EXPECT_TRUE(sameRecords((*a)[k], (*b)[k]));
     }
@@ -131,7 +132,8 @@ TEST(getResultsList, topListsHoldEachGroupsOwnMotifFirst) {
     }
     // Ranked by ascending sum; the top lists follow the ranking.
     for (std::size_t k = 1; k < s.commonBestScoreResultList.size(); ++k)
-        EXPECT_LE(s.commonBestScoreResultList[k - 1].scoreSum, s.commonBestScoreResultList[k].scoreSum);
+        EXPECT_LE(s.commonBestScoreResultList[k - 1].scoreSum,
+                  s.commonBestScoreResultList[k].scoreSum);
     EXPECT_TRUE(s.distanceMatrix.empty());
     EXPECT_EQ(s.maxSumScoreCompare, 0.0);
 }
@@ -139,9 +141,10 @@ TEST(getResultsList, topListsHoldEachGroupsOwnMotifFirst) {
 TEST(getResultsList, oneInputFileHasNoGlobalMatching) {
     for (const char* type : {"Global-Only", "All"}) {
         Workspace w;
-        RunState s = stateWith({countMotif(1, 1, {{6, 3, 0, 1}, {3, 2, 0, 5}, {5, 0, 2, 3}, {5, 1, 0, 4}}),
-                                countMotif(2, 1, {{3, 1, 5, 1}, {10, 0, 0, 0}, {5, 0, 3, 2}, {5, 4, 1, 0}})},
-                               0.5);
+        RunState s = stateWith(
+            {countMotif(1, 1, {{6, 3, 0, 1}, {3, 2, 0, 5}, {5, 0, 2, 3}, {5, 1, 0, 4}}),
+             countMotif(2, 1, {{3, 1, 5, 1}, {10, 0, 0, 0}, {5, 0, 3, 2}, {5, 4, 1, 0}})},
+            0.5);
         placeDocuments(s, w);
         std::ostringstream console;
         s.console = &console;

@@ -1,3 +1,4 @@
+// The input scans, their join order on any thread count, best values and keys.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -14,7 +15,8 @@ bool sameRecords(const Records& a, const Records& b) {
            (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof a[0]) == 0);
 }
 
-const std::vector<Row> kFive = {{6, 3, 0, 1}, {3, 2, 0, 5}, {5, 0, 2, 3}, {5, 1, 0, 4}, {1, 1, 7, 1}};
+const std::vector<Row> kFive = {
+    {6, 3, 0, 1}, {3, 2, 0, 5}, {5, 0, 2, 3}, {5, 1, 0, 4}, {1, 1, 7, 1}};
 const std::vector<Row> kSix = {{3, 1, 5, 1}, {10, 0, 0, 0}, {5, 0, 3, 2},
                                {5, 4, 1, 0}, {0, 2, 2, 6}, {1, 7, 1, 1}};
 

@@ -1,3 +1,4 @@
+// Grouping by first motif, best-match selection, rankings and top lists.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -59,13 +59,15 @@ struct SectionRun {
             const DocumentSlot& slot = documentSlot(static_cast<ReportDoc>(d));
             s.*slot.path = s.outputPath + s.jobID + slot.defaultName;
         }
-        s.Datasets = {motif(1, 1, "alpha", {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}),
+        s.Datasets = {motif(1, 1, "alpha",
+                            {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}),
                       motif(2, 2, "be<ta>",
                             {{0.7, 0.1, 0.1, 0.1},
                              {0.1, 0.7, 0.1, 0.1},
                              {0.25, 0.25, 0.25, 0.25},
                              {0.1, 0.1, 0.1, 0.7}}),
-                      motif(3, 2, "gamma", {{0, 0, 1, 0}, {0, 0, 1, 0}, {1, 0, 0, 0}, {0, 1, 0, 0}})};
+                      motif(3, 2, "gamma",
+                            {{0, 0, 1, 0}, {0, 0, 1, 0}, {1, 0, 0, 0}, {0, 1, 0, 0}})};
         s.motifNameLength = 6;
     }
     std::string document(ReportDoc d) const { return slurp(s.*documentSlot(d).path); }
@@ -285,7 +287,8 @@ std::vector<int> listedMotifs(const std::string& document) {
 TEST(reportSections, rankedSectionsSkipEmptyListsAndStopAtTheTopCount) {
     SectionRun run("All", "Text");
     RunState& s = run.s;
-    s.Datasets.push_back(motif(4, 1, "delta", {{1, 0, 0, 0}, {1, 0, 0, 0}, {1, 0, 0, 0}, {1, 0, 0, 0}}));
+    s.Datasets.push_back(
+        motif(4, 1, "delta", {{1, 0, 0, 0}, {1, 0, 0, 0}, {1, 0, 0, 0}, {1, 0, 0, 0}}));
     s.numTopMotif = 2;
     const std::vector<bestMatchList> global = {{match(1, 2, 0.5)}, {}, {match(3, 4, 0.25)},
                                                {match(4, 1, 0.0)}};

@@ -1,3 +1,4 @@
+// The scan core: geometry of the six bodies, bit-exact scores, strands, cutoff and NaN.
 #include <gtest/gtest.h>
 
 #include <cmath>

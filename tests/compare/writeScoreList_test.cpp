@@ -1,3 +1,4 @@
+// Diagnostic dumps: file names, field order and silent failure.
 #include <gtest/gtest.h>
 
 #include "compare/compare.h"
@@ -49,7 +50,8 @@ TEST(writeScoreList, carriesTheMatchFlagAndNamesItsFileByNumber) {
     EXPECT_EQ(slurp(w.result() / "ScoreDBG7.txt"), expected);
     // A second dump with the same number replaces the first; an empty list leaves the title.
     writeScoreList(s, {}, 7);
-    EXPECT_EQ(slurp(w.result() / "ScoreDBG7.txt"), "------------------ Score list ----------------\n");
+    EXPECT_EQ(slurp(w.result() / "ScoreDBG7.txt"),
+              "------------------ Score list ----------------\n");
     writeScoreList(s, {}, -2);
     EXPECT_TRUE(fs::exists(w.result() / "ScoreDBG-2.txt"));
 }
