@@ -308,6 +308,7 @@ TEST(reportSections, rankedSectionsSkipEmptyListsAndStopAtTheTopCount) {
 }
 
 TEST(reportSections, aDocumentThatCannotBeOpenedEndsTheRun) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // earlier tests leave OpenMP threads
     SectionRun run("Global-Only", "Text");
     run.s.console = &std::cerr;
     run.s.outputFileGlobalMatchingLocation = (run.ws.root / "missing" / "x.txt").string();
