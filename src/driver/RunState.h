@@ -63,6 +63,8 @@ struct RunState {
     std::vector<maxScores> maxScoresList;
     std::vector<commonBestMatches> globalMatchingScoreResultList;
     std::vector<commonBestMatches> commonBestScoreResultList;
+    commonBestMatches commonBestScoreGlobalList;  // scratch entries of the two rankings
+    commonBestMatches commonBestScoreList;
     std::vector<bestMatchList> topGlobalMatchingResults;
     std::vector<bestMatchList> topGlobalAndLocalMatchingResults;
     std::vector<bestMatchList> topBestMatchesResults;

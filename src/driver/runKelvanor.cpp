@@ -2,6 +2,7 @@
 // skipped by the answers; a stage joins this order once it is built.
 #include <omp.h>
 
+#include "compare/compare.h"
 #include "documents/documents.h"
 #include "driver/driver.h"
 #include "input/input.h"
@@ -25,9 +26,14 @@ int runKelvanor(RunState& s) {
     // 9. Logos of the input motifs (HTML formats).
     if (htmlFormat(s)) writeMotif(s);
     // 10. Comparison: forward and backward scans, best values, similarity keys.
+    forwardScan(s);
+    backwardScan(s);
+    getMaxScores(s);
+    calculateSumScoresCompare(s);
     // 11. Headers of every document the answers ask for.
     writeHeaders(s);
     // 12. Ranking, report sections and listings.
+    getResultsList(s);
     // 13. Motif tree, when asked for.
     // 14. Combination of similar motifs, when asked for.
     // 15. Database matching, when a database was chosen (database logos: writeDatabaseMotif
