@@ -106,5 +106,7 @@ void convertHTMLToPDF(RunState& s) { convertDocument(s, ReportDoc::ResultsHTML);
 void convertHTMLToPDFDatabaseMatch(RunState& s) {
     convertDocument(s, ReportDoc::DatabaseMatchingHTML);
 }
-void convertHTMLToPDFMotifTreeGlobal(RunState& s) { convertDocument(s, ReportDoc::MotifTreeGlobal); }
+void convertHTMLToPDFMotifTreeGlobal(RunState& s) {
+    convertDocument(s, ReportDoc::MotifTreeGlobal);
+}
 void convertHTMLToPDFMotifTree(RunState& s) { convertDocument(s, ReportDoc::MotifTree); }

@@ -89,7 +89,9 @@ void writeFooterGlobalHTMLOrPDF(RunState& s) {
 void writeFooterGlobalHTMLOrPDFDatabaseMatch(RunState& s) {
     writeFooter(s, {ReportDoc::DatabaseGlobalMatchingHTML, FooterLayout::Html});
 }
-void writeFooterHTMLOrPDF(RunState& s) { writeFooter(s, {ReportDoc::ResultsHTML, FooterLayout::Html}); }
+void writeFooterHTMLOrPDF(RunState& s) {
+    writeFooter(s, {ReportDoc::ResultsHTML, FooterLayout::Html});
+}
 void writeFooterHTMLOrPDFDatabaseMatch(RunState& s) {
     writeFooter(s, {ReportDoc::DatabaseMatchingHTML, FooterLayout::Html});
 }

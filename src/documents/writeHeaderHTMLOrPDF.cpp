@@ -93,7 +93,8 @@ void writeHeader(RunState& s, const HtmlHeaderLook& look) {
     parameterRow(out, "Output file format: ", htmlEscaped(s.outputFileFormat));
     out << "</table>" << std::endl
         << "<br>" << std::endl
-        << (look.filesCaption == FilesCaption::Plain ? "<b class='sansserif'>" : "<b class='sansserif' >")
+        << (look.filesCaption == FilesCaption::Plain ? "<b class='sansserif'>"
+                                                     : "<b class='sansserif' >")
         << "<font size = '2'> Input files and motif counts </font></b>" << std::endl
         << "<table class='sansserif' width='700' border = '0' cellSpacing = '1' cellPadding = '1' >"
         << std::endl

@@ -62,7 +62,9 @@ void writeHeader(RunState& s, const TextHeaderLook& look) {
 
 }  // namespace
 
-void writeHeaderGlobalText(RunState& s) { writeHeader(s, {.document = ReportDoc::GlobalMatchingText}); }
+void writeHeaderGlobalText(RunState& s) {
+    writeHeader(s, {.document = ReportDoc::GlobalMatchingText});
+}
 void writeHeaderGlobalTextDatabaseMatch(RunState& s) {
     writeHeader(s, {.document = ReportDoc::DatabaseGlobalMatchingText});
 }

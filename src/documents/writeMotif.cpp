@@ -50,7 +50,8 @@ void writeImage(RunState& s, const char* prefix, const Matrix& matrix, std::int6
 
 void walkStore(RunState& s, const std::vector<data>& store,
                void (*imageWriter)(RunState&, Matrix, std::int64_t)) {
-    for (std::size_t i = 0; i < store.size(); ++i) imageWriter(s, store[i].matrix, store[i].motifID);
+    for (std::size_t i = 0; i < store.size(); ++i)
+        imageWriter(s, store[i].matrix, store[i].motifID);
 }
 
 }  // namespace

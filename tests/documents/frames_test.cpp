@@ -27,8 +27,9 @@ void smallRun(RunState& s, const Workspace& w) {
     s.inputPath = w.inputFolder();
     s.outputPath = w.result().string() + "/";
     s.jobID = kJob;
-    s.FileNameType = {{.fileName = "liver.txt", .fileFormat = 4, .motifCount = 4, .datasetNumber = 1},
-                      {.fileName = "heart_factors.txt", .fileFormat = 1, .motifCount = 13, .datasetNumber = 2}};
+    s.FileNameType = {
+        {.fileName = "liver.txt", .fileFormat = 4, .motifCount = 4, .datasetNumber = 1},
+        {.fileName = "heart_factors.txt", .fileFormat = 1, .motifCount = 13, .datasetNumber = 2}};
     for (int d = 1; d <= kReportDocCount; ++d) {
         const DocumentSlot& slot = documentSlot(static_cast<ReportDoc>(d));
         s.*slot.name = kJob + slot.defaultName;
@@ -63,11 +64,11 @@ std::string smallTextHeader() {
            "Output file type: All\n"
            "Output file format: All\n"
            "\n"
-           "Input files and motif counts\n"
-           "File name" + blanks(18) + "Count of motifs" + blanks(5) + "Dataset #" + blanks(6) + "\n" +
-           "liver.txt" + blanks(18) + "4" + blanks(19) + "1" + blanks(14) + "\n" +
-           "heart_factors.txt" + blanks(10) + "13" + blanks(18) + "2" + blanks(14) + "\n" +
-           "\n" + kBanner + "\nRESULTS\n" + kBanner + "\n\n";
+           "Input files and motif counts\n" +
+           ("File name" + blanks(18) + "Count of motifs" + blanks(5) + "Dataset #" + blanks(6)) +
+           "\n" + ("liver.txt" + blanks(18) + "4" + blanks(19) + "1" + blanks(14)) + "\n" +
+           ("heart_factors.txt" + blanks(10) + "13" + blanks(18) + "2" + blanks(14)) + "\n\n" +
+           kBanner + "\nRESULTS\n" + kBanner + "\n\n";
 }
 
 TEST(databaseDisplayName, showsTheThirteenKeysAndNoneForAnythingElse) {
@@ -148,7 +149,8 @@ TEST(textHeaders, onlyTheCombinedGlobalHeaderOfAOneFileRunCarriesTheNotice) {
     const std::string best = documentText(s, ReportDoc::CombinedBestMatches);
     EXPECT_EQ(global, best + "There is no global matching for 1 motif file.\n\n");
     EXPECT_TRUE(best.ends_with(table)) << best;
-    EXPECT_NE(best.find("Similarity cutoff: >= 0.5\nMatching motif database: None\n"), std::string::npos);
+    EXPECT_NE(best.find("Similarity cutoff: >= 0.5\nMatching motif database: None\n"),
+              std::string::npos);
     EXPECT_EQ(std::count(global.begin(), global.end(), '\n'), 29);
 }
 
@@ -196,19 +198,22 @@ std::string htmlHeaderWithShadow() {
            "</style>\n"
            "</head>\n"
            "<body>\n"
-           "<h1 class='sansserif' style='text-shadow: 2px 2px 2px #999'> KELVANOR - Vorlantic </h1>\n"
+           "<h1 class='sansserif' style='text-shadow: 2px 2px 2px #999'>"
+           " KELVANOR - Vorlantic </h1>\n"
            "<p><b class='sansserif'>Version 2.2 </b></p>\n"
            "<div><h3 class='sansserif'> INPUT </h3></div>\n"
            "<div class = 'boxed'>\n"
            "<b class='sansserif'><font size = '2'>Input Parameters </font></b>\n"
-           "<table class='sansserif' width = '600' border = '0' cellSpacing = '1' cellPadding = '1'>\n"
+           "<table class='sansserif' width = '600' border = '0'"
+           " cellSpacing = '1' cellPadding = '1'>\n"
            "<col width= '300'>\n"
            "<col width= '300'>\n" +
            rows +
            "</table>\n"
            "<br>\n"
            "<b class='sansserif' ><font size = '2'> Input files and motif counts </font></b>\n"
-           "<table class='sansserif' width='700' border = '0' cellSpacing = '1' cellPadding = '1' >\n"
+           "<table class='sansserif' width='700' border = '0'"
+           " cellSpacing = '1' cellPadding = '1' >\n"
            "<col width= '450'>\n"
            "<col width= '150'>\n"
            "<col width= '150'>\n"
@@ -254,7 +259,8 @@ TEST(htmlHeaders, reportHeadersAreTheTemplateWithEscapedFileNames) {
     // The other three lack the shadow rule and the blank in the caption.
     std::string plain = withShadow;
     replaceOnce(plain, ".textshadow {text-shadow: 1px 1px 1px #333;}\n", "");
-    replaceOnce(plain, "<b class='sansserif' ><font size = '2'> Input files", "<b class='sansserif'><font size = '2'> Input files");
+    replaceOnce(plain, "<b class='sansserif' ><font size = '2'> Input files",
+                "<b class='sansserif'><font size = '2'> Input files");
     EXPECT_EQ(documentText(s, ReportDoc::GlobalMatchingHTML), plain);
     EXPECT_EQ(documentText(s, ReportDoc::DatabaseGlobalMatchingHTML), plain);
     EXPECT_EQ(documentText(s, ReportDoc::DatabaseMatchingHTML), plain);
@@ -271,12 +277,16 @@ TEST(htmlHeaders, treeHeadersAreOneLevelLowerWiderAndPortrait) {
 
     std::string tree = htmlHeaderWithShadow();
     replaceOnce(tree, "@media print{@page {size: landscape}}\n", "");
-    replaceOnce(tree, "<h1 class='sansserif' style='text-shadow: 2px 2px 2px #999'> KELVANOR - Vorlantic </h1>",
-                "<h2 class='sansserif' style='text-shadow: 2px 2px 2px #999'> KELVANOR - Vorlantic </h2>");
+    replaceOnce(
+        tree,
+        "<h1 class='sansserif' style='text-shadow: 2px 2px 2px #999'> KELVANOR - Vorlantic </h1>",
+        "<h2 class='sansserif' style='text-shadow: 2px 2px 2px #999'> KELVANOR - Vorlantic </h2>");
     replaceOnce(tree, "<h3 class='sansserif'> INPUT </h3>", "<h4 class='sansserif'> INPUT </h4>");
-    replaceOnce(tree, "<h3 class='sansserif'> RESULTS </h3>", "<h4 class='sansserif'> RESULTS </h4>");
+    replaceOnce(tree, "<h3 class='sansserif'> RESULTS </h3>",
+                "<h4 class='sansserif'> RESULTS </h4>");
     replaceOnce(tree, "width = '600'", "width = '700'");
-    replaceOnce(tree, "<col width= '300'>\n<col width= '300'>", "<col width= '300'>\n<col width= '400'>");
+    replaceOnce(tree, "<col width= '300'>\n<col width= '300'>",
+                "<col width= '300'>\n<col width= '400'>");
     replaceOnce(tree, "Dataset number </font>", "Dataset #</font>");
     const std::string global = documentText(s, ReportDoc::MotifTreeGlobal);
     EXPECT_EQ(global, tree);
@@ -357,23 +367,24 @@ TEST(footers, eachLayoutAppendsItsLinesAfterWhatTheDocumentHolds) {
               "body\n\nResults created by KELVANOR on <date-time>\nRuntime: 2.25 seconds\n");
     EXPECT_EQ(withoutStamp(documentText(s, ReportDoc::CombinedBestMatches)),
               "\nResults created by KELVANOR on <date-time>\nRuntime: 2.25 seconds\n");
-    EXPECT_EQ(withoutStamp(documentText(s, ReportDoc::GlobalMatchingHTML)),
-              "body\n"
-              "</div>\n"
-              "<p class='sansserif'>\n"
-              "<font size = '2' >\n"
-              "Results created by KELVANOR on <date-time></font>\n"
-              "<br>\n"
-              "<font size = '2' >\n"
-              "Runtime: 2.25 seconds</font>\n"
-              "</p>\n"
-              "<p class='sansserif'>\n"
-              "<font size = '2' >\n"
-              "Motif logo generated by <a href='https://weblogo.threeplusone.com/' target ='_blank'> "
-              "weblogo</a></font>\n"
-              "</p>\n"
-              "</body>\n"
-              "</html>\n");
+    EXPECT_EQ(
+        withoutStamp(documentText(s, ReportDoc::GlobalMatchingHTML)),
+        "body\n"
+        "</div>\n"
+        "<p class='sansserif'>\n"
+        "<font size = '2' >\n"
+        "Results created by KELVANOR on <date-time></font>\n"
+        "<br>\n"
+        "<font size = '2' >\n"
+        "Runtime: 2.25 seconds</font>\n"
+        "</p>\n"
+        "<p class='sansserif'>\n"
+        "<font size = '2' >\n"
+        "Motif logo generated by <a href='https://weblogo.threeplusone.com/' target ='_blank'> "
+        "weblogo</a></font>\n"
+        "</p>\n"
+        "</body>\n"
+        "</html>\n");
     EXPECT_EQ(withoutStamp(documentText(s, ReportDoc::MotifTree)),
               "body\n"
               "<p class='sansserif'>\n"
@@ -404,7 +415,8 @@ TEST(frames, aDocumentThatCannotBeOpenedEndsTheRunWithTheOutputPathMessage) {
         smallRun(s, w);
         fs::remove_all(w.result());
         s.console = &std::cerr;  // what the death test can see
-        EXPECT_EXIT(writer(s), testing::ExitedWithCode(1), "Invalid output path or output filename\\.$")
+        EXPECT_EXIT(writer(s), testing::ExitedWithCode(1),
+                    "Invalid output path or output filename\\.$")
             << what;
         EXPECT_FALSE(fs::exists(w.result())) << what;
     }

@@ -30,22 +30,23 @@ TEST(shellWord, leavesOrdinaryPathsAndQuotesEverythingElse) {
 }
 
 TEST(conversionScript, isTheFifteenLineScriptWithItsPathsAsPhpStrings) {
-    EXPECT_EQ(conversionScript("/home/me/work", "/home/me/result/J_2016-05-17_4821_HTML_Results.html"),
-              "<?php\n"
-              "require '/home/me/work/prince.php';\n"
-              "$prince = new Prince('/usr/local/bin/prince');\n"
-              "if(!$prince) die('Cannot instantiate Prince.');\n"
-              "$prince->setHTML(TRUE);\n"
-              "$prince->setLog('prince.log');\n"
-              "$xmlPath = '/home/me/result/J_2016-05-17_4821_HTML_Results.html';\n"
-              "$msgs = array();\n"
-              "$convert = $prince->convert_file($xmlPath, $msgs);\n"
-              "if(!$convert)\n"
-              "{\n"
-              "echo 'nothing converted';\n"
-              "var_dump($msgs);\n"
-              "}\n"
-              "?>\n");
+    EXPECT_EQ(
+        conversionScript("/home/me/work", "/home/me/result/J_2016-05-17_4821_HTML_Results.html"),
+        "<?php\n"
+        "require '/home/me/work/prince.php';\n"
+        "$prince = new Prince('/usr/local/bin/prince');\n"
+        "if(!$prince) die('Cannot instantiate Prince.');\n"
+        "$prince->setHTML(TRUE);\n"
+        "$prince->setLog('prince.log');\n"
+        "$xmlPath = '/home/me/result/J_2016-05-17_4821_HTML_Results.html';\n"
+        "$msgs = array();\n"
+        "$convert = $prince->convert_file($xmlPath, $msgs);\n"
+        "if(!$convert)\n"
+        "{\n"
+        "echo 'nothing converted';\n"
+        "var_dump($msgs);\n"
+        "}\n"
+        "?>\n");
     struct Case {
         const char* cwd;
         const char* requireLine;
@@ -54,10 +55,12 @@ TEST(conversionScript, isTheFifteenLineScriptWithItsPathsAsPhpStrings) {
         {"/", "require '//prince.php';\n"},
         {"/x/it's", "require '/x/it\\'s/prince.php';\n"},
         {"C:\\x", "require 'C:\\\\x/prince.php';\n"},
-        {"/x/');system('rm -rf ~');//", "require '/x/\\');system(\\'rm -rf ~\\');///prince.php';\n"},
+        {"/x/');system('rm -rf ~');//",
+         "require '/x/\\');system(\\'rm -rf ~\\');///prince.php';\n"},
     };
     for (const Case& c : cases)
-        EXPECT_NE(conversionScript(c.cwd, "d.html").find(c.requireLine), std::string::npos) << c.cwd;
+        EXPECT_NE(conversionScript(c.cwd, "d.html").find(c.requireLine), std::string::npos)
+            << c.cwd;
     EXPECT_NE(conversionScript("/w", "/r/a'b\\.html").find("$xmlPath = '/r/a\\'b\\\\.html';\n"),
               std::string::npos);
 }
@@ -94,11 +97,14 @@ TEST(logoCommand, isTheGeneratorsCommandLineWithEveryOddPathQuoted) {
     EXPECT_EQ(logoCommand("/data/motifs/", count, image, LogoStrand::ReverseComplement),
               "/data/weblogo-3.4/weblogo" + options + "--revcomp " + rest + count + " > " + image);
     // Seven characters leave the generator relative to the working folder; fewer are kept whole.
-    EXPECT_TRUE(logoCommand("motifs/", "c", "i", LogoStrand::Motif).starts_with("weblogo-3.4/weblogo --format"));
-    EXPECT_TRUE(logoCommand("abc", "c", "i", LogoStrand::Motif).starts_with("abcweblogo-3.4/weblogo --format"));
+    EXPECT_TRUE(logoCommand("motifs/", "c", "i", LogoStrand::Motif)
+                    .starts_with("weblogo-3.4/weblogo --format"));
+    EXPECT_TRUE(logoCommand("abc", "c", "i", LogoStrand::Motif)
+                    .starts_with("abcweblogo-3.4/weblogo --format"));
     EXPECT_EQ(logoCommand("/x/my data/motifs/", "/x/my data/result/c.txt", "/x/it's/i.jpeg",
                           LogoStrand::Motif),
-              "'/x/my data/weblogo-3.4/weblogo'" + options + rest + "'/x/my data/result/c.txt' > '/x/it'\\''s/i.jpeg'");
+              "'/x/my data/weblogo-3.4/weblogo'" + options + rest +
+                  "'/x/my data/result/c.txt' > '/x/it'\\''s/i.jpeg'");
 }
 
 // A stand-in for the PHP interpreter, first on PATH while it lives: it keeps a copy of the
@@ -178,7 +184,8 @@ TEST(convertHTMLToPDF, deletesTheHtmlOnlyWhenItsPdfWasMadeByThisCall) {
         EXPECT_EQ(!php.calls().empty(), c.ran) << c.what;
         if (c.ran) {
             EXPECT_EQ(php.calls(), script.string() + "\n") << c.what;
-            EXPECT_EQ(php.seenScript(), conversionScript(getCurrentDirectory(), html.string())) << c.what;
+            EXPECT_EQ(php.seenScript(), conversionScript(getCurrentDirectory(), html.string()))
+                << c.what;
             EXPECT_FALSE(fs::exists(script)) << c.what;
         }
         if (c.before == Before::ScriptPathTaken) {
@@ -191,7 +198,8 @@ TEST(convertHTMLToPDF, deletesTheHtmlOnlyWhenItsPdfWasMadeByThisCall) {
         if (*c.warning == '\0') {
             EXPECT_EQ(warnings.str(), "") << c.what;
         } else {
-            EXPECT_NE(warnings.str().find(c.warning), std::string::npos) << c.what << ": " << warnings.str();
+            EXPECT_NE(warnings.str().find(c.warning), std::string::npos)
+                << c.what << ": " << warnings.str();
         }
         EXPECT_EQ(console.str(), "") << c.what;
     }
@@ -221,14 +229,17 @@ TEST(convertHTMLDocuments, convertsEveryHtmlDocumentOfTheRunOnlyForPdfFormats) {
             std::ofstream(w.result() / (s.jobID + name)) << "<html>\n</html>\n";
         convertHTMLDocuments(s);
         const std::string calls = php.calls();
-        EXPECT_EQ(static_cast<std::size_t>(std::count(calls.begin(), calls.end(), '\n')), c.conversions)
+        EXPECT_EQ(static_cast<std::size_t>(std::count(calls.begin(), calls.end(), '\n')),
+                  c.conversions)
             << c.format;
         // Report order: the global documents first, the tree documents last.
         if (c.conversions == 6) {
-            EXPECT_LT(calls.find("HTML_Global_Matching_Results.php"), calls.find("HTML_Results.php"));
+            EXPECT_LT(calls.find("HTML_Global_Matching_Results.php"),
+                      calls.find("HTML_Results.php"));
             EXPECT_LT(calls.find("HTML_Results_Database_Matching.php"),
                       calls.find("Global_Matching_Motif_Tree.php"));
-            EXPECT_LT(calls.find("Global_Matching_Motif_Tree.php"), calls.find("/J_2016-05-17_4821_Motif_Tree.php"));
+            EXPECT_LT(calls.find("Global_Matching_Motif_Tree.php"),
+                      calls.find("/J_2016-05-17_4821_Motif_Tree.php"));
         }
         EXPECT_EQ(w.outputs(".html").size(), std::string(c.format) == "PDF" ? 0u : 6u) << c.format;
         EXPECT_EQ(warnings.str(), "") << c.format;

@@ -51,7 +51,8 @@ long darkPixelsInScreenshot(const fs::path& html, const fs::path& scratch) {
 
 // Two small motif files in the workspace's motif folder.
 Answers smallRun(const Workspace& w) {
-    w.write("liver.txt", ">EX1\tHNFa\nA [ 4 1 2 39 ]\nC [ 4 0 2 0 ]\nG [ 30 2 1 1 ]\nT [ 2 37 35 0 ]\n");
+    w.write("liver.txt",
+            ">EX1\tHNFa\nA [ 4 1 2 39 ]\nC [ 4 0 2 0 ]\nG [ 30 2 1 1 ]\nT [ 2 37 35 0 ]\n");
     w.write("heart_factors.txt", ">p1\n0.7 0.1 0.1 0.1\n0.1 0.1 0.1 0.7\n0.5 0.5 0 0\n0 0 1 0\n");
     Answers a;
     a.numFiles = "2";
@@ -77,13 +78,12 @@ TEST(reportRuns, textRunFramesEveryTextDocumentWithTheRunsHeaderAndFooter) {
     const RunResult r = runProgram(w.root, a.text());
     ASSERT_EQ(r.status, 0) << r.console << r.errors;
     EXPECT_EQ(names(w.outputs()),
-              (std::vector<std::string>{"J_<id>_Results.txt",
-                                        "J_<id>_Results_Combined_Motifs_Best_Matches.txt",
-                                        "J_<id>_Results_Combined_Motifs_Global_Matching.txt",
-                                        "J_<id>_Results_Combined_Motifs_Global_and_Local_Matching.txt",
-                                        "J_<id>_Results_Global_Matching.txt",
-                                        "J_<id>_Results_Without_Motif_Details.txt",
-                                        "J_<id>_input_motifs.txt"}));
+              (std::vector<std::string>{
+                  "J_<id>_Results.txt", "J_<id>_Results_Combined_Motifs_Best_Matches.txt",
+                  "J_<id>_Results_Combined_Motifs_Global_Matching.txt",
+                  "J_<id>_Results_Combined_Motifs_Global_and_Local_Matching.txt",
+                  "J_<id>_Results_Global_Matching.txt", "J_<id>_Results_Without_Motif_Details.txt",
+                  "J_<id>_input_motifs.txt"}));
     const std::string header =
         kBanner + "\nKELVANOR - Vorlantic\nVersion 2.2\n\n" + kBanner + "\nINPUT\n" + kBanner +
         "\n\nInput Parameters \nNumber of files: 2\nNumber of top significant motifs: 5\n"
@@ -98,8 +98,10 @@ TEST(reportRuns, textRunFramesEveryTextDocumentWithTheRunsHeaderAndFooter) {
         if (p.filename().string().ends_with("input_motifs.txt")) continue;
         const std::string text = masked(slurp(p));
         EXPECT_TRUE(text.starts_with(header)) << p.filename() << "\n" << text;
-        EXPECT_TRUE(text.ends_with("\nResults created by KELVANOR on <date-time>\nRuntime: <t> seconds\n"))
-            << p.filename() << "\n" << text;
+        EXPECT_TRUE(
+            text.ends_with("\nResults created by KELVANOR on <date-time>\nRuntime: <t> seconds\n"))
+            << p.filename() << "\n"
+            << text;
     }
     EXPECT_EQ(r.errors, "");
 }
@@ -164,7 +166,8 @@ TEST(reportRuns, htmlAndPdfReportsWithRealLogosOpenInABrowserAndPrintLandscape) 
     EXPECT_EQ(names(w.outputs(".jpeg")), logos);
     for (const fs::path& p : w.outputs(".jpeg")) EXPECT_TRUE(isJpeg(p)) << p.filename();
     for (const fs::path& p : w.outputs(".txt"))
-        EXPECT_FALSE(p.parent_path().filename().string().ends_with("image")) << "count file left: " << p;
+        EXPECT_FALSE(p.parent_path().filename().string().ends_with("image"))
+            << "count file left: " << p;
     EXPECT_TRUE(w.outputs(".php").empty());
 
     const auto html = w.outputs(".html");
@@ -176,7 +179,8 @@ TEST(reportRuns, htmlAndPdfReportsWithRealLogosOpenInABrowserAndPrintLandscape) 
         pdf.replace_extension(".pdf");
         ASSERT_TRUE(fs::exists(pdf)) << pdf.filename();
         const std::string info = capture("pdfinfo " + shellWord(pdf.string()));
-        EXPECT_NE(info.find("Page size:       841.89 x 595.276 pts (A4)"), std::string::npos) << info;
+        EXPECT_NE(info.find("Page size:       841.89 x 595.276 pts (A4)"), std::string::npos)
+            << info;
         const std::string text = capture("pdftotext -layout " + shellWord(pdf.string()) + " -");
         EXPECT_NE(text.find("Page 1 of"), std::string::npos) << text;
         EXPECT_NE(text.find("vertebrates.txt"), std::string::npos) << text;
@@ -219,7 +223,8 @@ TEST(reportRuns, aFolderWithABlankAndAQuoteWorksAndHarmsNothing) {
                                               "J_<id>_input_motifs.txt"}));
     // Nothing was written outside the run's own folder but the converter's log.
     std::vector<std::string> beside;
-    for (const auto& e : fs::directory_iterator(w.root)) beside.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(w.root))
+        beside.push_back(e.path().filename().string());
     std::sort(beside.begin(), beside.end());
     EXPECT_EQ(beside, (std::vector<std::string>{"motifs", "my", "my 'data' set", "result"}));
 }
@@ -239,8 +244,10 @@ TEST(reportRuns, treeDocumentFramesShowInABrowserAndPrintOnPortraitPages) {
     s.outputFileFormat = "All";
     s.outputPath = w.result().string() + "/";
     s.jobID = "J_2016-05-17_4821_";
-    s.FileNameType = {{.fileName = "a&b.txt", .fileFormat = 4, .motifCount = 2, .datasetNumber = 1}};
-    s.outputMotifTreeGlobalHTMLFileLocation = s.outputPath + s.jobID + "Global_Matching_Motif_Tree.html";
+    s.FileNameType = {
+        {.fileName = "a&b.txt", .fileFormat = 4, .motifCount = 2, .datasetNumber = 1}};
+    s.outputMotifTreeGlobalHTMLFileLocation =
+        s.outputPath + s.jobID + "Global_Matching_Motif_Tree.html";
     writeHeaderMotifTreeGlobalHTMLOrPDF(s);
     writeFooterMotifTreeGlobalHTMLOrPDF(s);
 
@@ -274,12 +281,14 @@ TEST(reportRuns, aFailedConversionKeepsTheHtmlReportAndSaysSo) {
     failingTools(w.root, "printf 'not really a logo'",
                  "<?php\nclass Prince {\n  function __construct($exe) {}\n"
                  "  function setHTML($h) {}\n  function setLog($l) {}\n"
-                 "  function convert_file($path, &$msgs) { $msgs[] = 'no converter here'; return FALSE; }\n}\n");
+                 "  function convert_file($path, &$msgs) { $msgs[] = 'no converter here'; return "
+                 "FALSE; }\n}\n");
     Answers a = smallRun(w);
     a.format = "PDF";
     const RunResult r = runProgram(w.root, a.text());
     ASSERT_EQ(r.status, 0) << r.console << r.errors;
-    EXPECT_EQ(names(w.outputs(".html")), (std::vector<std::string>{"J_<id>_HTML_Global_Matching_Results.html"}));
+    EXPECT_EQ(names(w.outputs(".html")),
+              (std::vector<std::string>{"J_<id>_HTML_Global_Matching_Results.html"}));
     EXPECT_TRUE(w.outputs(".pdf").empty());
     EXPECT_TRUE(w.outputs(".php").empty());
     EXPECT_NE(r.console.find("nothing converted"), std::string::npos) << r.console;
@@ -294,9 +303,10 @@ TEST(reportRuns, aFailedLogoIsWarnedAboutOnceAndTheRunGoesOn) {
     a.format = "HTML";
     const RunResult r = runProgram(w.root, a.text());
     EXPECT_EQ(r.status, 0) << r.console << r.errors;
-    const std::regex warning("Warning: the logo generator made no image [^\n]*_M[12](RevComp)?\\.jpeg\n");
-    const auto found = std::distance(std::sregex_iterator(r.errors.begin(), r.errors.end(), warning),
-                                     std::sregex_iterator());
+    const std::regex warning(
+        "Warning: the logo generator made no image [^\n]*_M[12](RevComp)?\\.jpeg\n");
+    const auto found = std::distance(
+        std::sregex_iterator(r.errors.begin(), r.errors.end(), warning), std::sregex_iterator());
     EXPECT_EQ(found, 4) << r.errors;
     EXPECT_EQ(w.outputs(".html").size(), 1u);
     EXPECT_EQ(names(w.outputs(".txt")), (std::vector<std::string>{"J_<id>_input_motifs.txt"}))
