@@ -1,6 +1,7 @@
 // Block recognition and the format readers, on small fixtures of every shape.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 
 #include "input/input.h"
@@ -24,6 +25,15 @@ struct ReaderCase {
     std::string text;
     std::vector<Expected> motifs;
 };
+
+void PrintTo(const ReaderCase& c, std::ostream* os) { *os << c.what; }
+
+std::string caseName(const ::testing::TestParamInfo<ReaderCase>& info) {
+    std::string name;
+    for (const char* p = info.param.what; *p; ++p)
+        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    return name + "_" + std::to_string(info.index);
+}
 
 class Readers : public ::testing::TestWithParam<ReaderCase> {};
 
@@ -98,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"a lone name line gives a motif without rows",
                    ">alone\n\n>b\n1 0 0 0\n0 1 0 0\n", {{"alone", {}, "", ""}, {"b", {{1, 0, 0, 0}, {0, 1, 0, 0}}, "", ""}}},
         ReaderCase{"a lone marker gives the empty name",
-                   ">\nACGT\n", {{"", {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}, "ACGT", "ACGT"}}}));
+                   ">\nACGT\n", {{"", {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}, "ACGT", "ACGT"}}}),
+    caseName);
 
 TEST(readMotifBlocks, cutsAtThirtyOneLinesAndLosesTheThirtySecond) {
     std::string text;
