@@ -10,17 +10,10 @@
 
 data countMotif(std::int64_t id, std::int32_t dataset, const std::vector<Row>& counts,
                 const std::string& name) {
-    data m;
-    m.motifID = id;
-    m.motifName = name;
-    if (name.empty()) m.motifName.append("M").append(std::to_string(id));
-    m.datasetNumber = dataset;
-    m.motifNumber = id;
-    for (const Row& r : counts) m.matrix.push_back(normalizeRow(r[0], r[1], r[2], r[3]));
-    m.revCompMatrix = getRevCompMotif(m.matrix);
-    m.consensus = getConsensusString(m.matrix);
-    m.revCompConsensus = getConsensusString(m.revCompMatrix);
-    return m;
+    Matrix m;
+    for (const Row& r : counts) m.push_back(normalizeRow(r[0], r[1], r[2], r[3]));
+    return completedMotif(id, dataset, name.empty() ? "M" + std::to_string(id) : name,
+                          std::move(m));
 }
 
 bool loadMotifFiles(RunState& s, const std::vector<std::string>& relativePaths,

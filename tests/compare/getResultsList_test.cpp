@@ -10,16 +10,6 @@
 
 namespace {
 
-// A state whose documents lie in the workspace, ready for the comparison stages.
-void placeDocuments(RunState& s, const Workspace& w) {
-    s.outputPath = w.result().string() + "/";
-    s.jobID = "J_2024-05-06_4321_";
-    for (int d = 1; d <= kReportDocCount; ++d) {
-        const DocumentSlot& slot = documentSlot(static_cast<ReportDoc>(d));
-        s.*slot.path = s.outputPath + s.jobID + slot.defaultName;
-    }
-}
-
 void compareAndRank(RunState& s) {
     forwardScan(s);
     backwardScan(s);

@@ -20,16 +20,7 @@ std::string fixture(std::string text) {
 }
 
 data motif(std::int64_t id, std::int32_t dataset, std::string name, Matrix matrix) {
-    data m;
-    m.motifID = id;
-    m.motifNumber = id;
-    m.datasetNumber = dataset;
-    m.motifName = std::move(name);
-    m.matrix = std::move(matrix);
-    m.revCompMatrix = getRevCompMotif(m.matrix);
-    m.consensus = getConsensusString(m.matrix);
-    m.revCompConsensus = getConsensusString(m.revCompMatrix);
-    return m;
+    return completedMotif(id, dataset, std::move(name), std::move(matrix));
 }
 
 dataCombinedScore match(std::int32_t id1, std::int32_t id2, double key) {
@@ -46,8 +37,7 @@ struct SectionRun {
     RunState s;
     explicit SectionRun(const std::string& type = "All", const std::string& format = "All",
                         std::int32_t files = 2) {
-        s.outputPath = ws.result().string() + "/";
-        s.jobID = "J_2024-05-06_4321_";
+        placeDocuments(s, ws);
         s.outputFileType = type;
         s.outputFileFormat = format;
         s.numFile = files;
@@ -55,10 +45,6 @@ struct SectionRun {
         s.DBName = "N";
         s.motifCluster = "N";
         s.combinedMotifFlag = "N";
-        for (int d = 1; d <= kReportDocCount; ++d) {
-            const DocumentSlot& slot = documentSlot(static_cast<ReportDoc>(d));
-            s.*slot.path = s.outputPath + s.jobID + slot.defaultName;
-        }
         s.Datasets = {motif(1, 1, "alpha",
                             {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}),
                       motif(2, 2, "be<ta>",

@@ -7,32 +7,16 @@
 #include "model/model.h"
 #include "support/support.h"
 
-// An input motif as the readers leave it: reverse complement and both consensus strings.
+// An input motif as the readers leave it.
 inline data inputMotif(std::int64_t id, std::int32_t dataset, std::string name, Matrix matrix) {
-    data m;
-    m.motifID = id;
-    m.motifNumber = id;
-    m.datasetNumber = dataset;
-    m.motifName = std::move(name);
-    m.matrix = std::move(matrix);
-    m.revCompMatrix = getRevCompMotif(m.matrix);
-    m.consensus = getConsensusString(m.matrix);
-    m.revCompConsensus = getConsensusString(m.revCompMatrix);
-    return m;
+    return completedMotif(id, dataset, std::move(name), std::move(matrix));
 }
 
 // A state whose report documents all lie in a scratch result/ folder.
 struct ListingRun {
     Workspace ws;
     RunState s;
-    ListingRun() {
-        s.outputPath = ws.result().string() + "/";
-        s.jobID = "J_2024-05-06_4321_";
-        for (int d = 1; d <= kReportDocCount; ++d) {
-            const DocumentSlot& slot = documentSlot(static_cast<ReportDoc>(d));
-            s.*slot.path = s.outputPath + s.jobID + slot.defaultName;
-        }
-    }
+    ListingRun() { placeDocuments(s, ws); }
     void add(data motif) {
         if (motif.motifName.size() > static_cast<std::size_t>(s.motifNameLength))
             s.motifNameLength = static_cast<std::int32_t>(motif.motifName.size());

@@ -1,5 +1,8 @@
 #include "support/support.h"
 
+#include "driver/driver.h"
+#include "model/model.h"
+
 #include <sys/wait.h>
 
 #include <atomic>
@@ -102,4 +105,26 @@ std::string Answers::text() const {
     a << database << "\n" << tree << "\n" << combine << "\n" << type << "\n" << format << "\n"
       << outputFolder << "\n";
     return a.str();
+}
+
+data completedMotif(std::int64_t id, std::int32_t dataset, std::string name, Matrix matrix) {
+    data m;
+    m.motifID = id;
+    m.motifNumber = id;
+    m.datasetNumber = dataset;
+    m.motifName = std::move(name);
+    m.matrix = std::move(matrix);
+    m.revCompMatrix = getRevCompMotif(m.matrix);
+    m.consensus = getConsensusString(m.matrix);
+    m.revCompConsensus = getConsensusString(m.revCompMatrix);
+    return m;
+}
+
+void placeDocuments(RunState& s, const Workspace& w, const std::string& jobID) {
+    s.outputPath = w.result().string() + "/";
+    s.jobID = jobID;
+    for (int d = 1; d <= kReportDocCount; ++d) {
+        const DocumentSlot& slot = documentSlot(static_cast<ReportDoc>(d));
+        s.*slot.path = s.outputPath + s.jobID + slot.defaultName;
+    }
 }

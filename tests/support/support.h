@@ -46,6 +46,12 @@ void linkOutsideTools(const fs::path& folder);
 // A real motif file of the shared collection; empty when the collection is not there.
 std::string motifDataPath(const std::string& relative);
 
+// An input motif as the readers leave it: reverse complement and both consensus strings.
+data completedMotif(std::int64_t id, std::int32_t dataset, std::string name, Matrix matrix);
+
+// Points every report document of the state into the workspace's result/ folder.
+void placeDocuments(RunState& s, const Workspace& w, const std::string& jobID = "J_2024-05-06_4321_");
+
 // Answers for a whole dialogue; fields default to a small Global-Only text run.
 struct Answers {
     std::string numFiles = "1";
