@@ -12,7 +12,7 @@ data countMotif(std::int64_t id, std::int32_t dataset, const std::vector<Row>& c
                 const std::string& name) {
     Matrix m;
     for (const Row& r : counts) m.push_back(normalizeRow(r[0], r[1], r[2], r[3]));
-    return completedMotif(id, dataset, name.empty() ? "M" + std::to_string(id) : name,
+    return completedMotif(id, dataset, name.empty() ? std::string("M").append(std::to_string(id)) : name,
                           std::move(m));
 }
 
