@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 
 #include "listings/listingTemplates.h"
 
@@ -11,27 +12,19 @@ inline constexpr std::array kComparisonColumns{
     Column::Position,      Column::Overlap,      Column::SimilarityScore,
 };
 
+// The cells of an HTML block, each closed unless it is among the open ones.
+constexpr std::array<HtmlRow, kComparisonColumns.size()> htmlRows(
+    std::initializer_list<Column> leftOpen = {}) {
+    std::array<HtmlRow, kComparisonColumns.size()> rows{};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i] = {kComparisonColumns[i], CellEnd::FontClosed};
+        for (Column c : leftOpen)
+            if (c == rows[i].column) rows[i].end = CellEnd::FontLeftOpen;
+    }
+    return rows;
+}
+
+inline constexpr auto kGlobalMatchingHtmlRows = htmlRows();
 // The all-matches HTML report has always left the font open in its position and overlap
 // cells; that is the only difference from the global-matching report.
-inline constexpr std::array<HtmlRow, 9> kGlobalMatchingHtmlRows{{
-    {Column::DatasetNumber, CellEnd::FontClosed},
-    {Column::MotifID, CellEnd::FontClosed},
-    {Column::MotifName, CellEnd::FontClosed},
-    {Column::MatchFormat1, CellEnd::FontClosed},
-    {Column::MatchFormat2, CellEnd::FontClosed},
-    {Column::Direction, CellEnd::FontClosed},
-    {Column::Position, CellEnd::FontClosed},
-    {Column::Overlap, CellEnd::FontClosed},
-    {Column::SimilarityScore, CellEnd::FontClosed},
-}};
-inline constexpr std::array<HtmlRow, 9> kAllMatchesHtmlRows{{
-    {Column::DatasetNumber, CellEnd::FontClosed},
-    {Column::MotifID, CellEnd::FontClosed},
-    {Column::MotifName, CellEnd::FontClosed},
-    {Column::MatchFormat1, CellEnd::FontClosed},
-    {Column::MatchFormat2, CellEnd::FontClosed},
-    {Column::Direction, CellEnd::FontClosed},
-    {Column::Position, CellEnd::FontLeftOpen},
-    {Column::Overlap, CellEnd::FontLeftOpen},
-    {Column::SimilarityScore, CellEnd::FontClosed},
-}};
+inline constexpr auto kAllMatchesHtmlRows = htmlRows({Column::Position, Column::Overlap});

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <fstream>
 #include <ostream>
 #include <span>
 
@@ -85,8 +86,23 @@ struct HtmlLook {
     std::span<const HtmlRow> rows;
 };
 
-// Opens the look's document for appending (also when nothing is shown), writes one block
-// per record and closes it again. The stream's lasting format state is never reset: text
+// The frame every listing shares: opens the document for appending (also when nothing is
+// shown), hands each record whose motifs are found to writeBlock with its alignment
+// drawing, and closes the document again.
+template <typename WriteBlock>
+void writeListingFrame(RunState& s, ReportDoc document, FindListedMatch find,
+                       const bestMatchList& list, std::int64_t topMotifID, Shown shown,
+                       WriteBlock writeBlock) {
+    std::ofstream& out = openDocument(s, document, OpenMode::Append);
+    for (const dataCombinedScore& r : list) {
+        ListedMatch match;
+        if (shown == Shown::NoRecord || !find(s, r, topMotifID, match)) continue;
+        writeBlock(out, r, match, getAlignmentLines(r, *match.top, *match.partner, match.topPlace));
+    }
+    out.close();
+}
+
+// One block per record, as the look says. The stream's lasting format state is never reset: text
 // documents inherit their number format from the title block written just before.
 void writeTextListing(RunState& s, const TextLook& look, const bestMatchList& list,
                       std::int64_t topMotifID, Shown shown);

@@ -23,12 +23,9 @@ void writeKeyValueTable(std::ostream& out, const HtmlLook& look, const dataCombi
 
 void writeHtmlListing(RunState& s, const HtmlLook& look, const bestMatchList& list,
                       std::int64_t topMotifID, Shown shown) {
-    std::ofstream& out = openDocument(s, look.document, OpenMode::Append);
-    for (const dataCombinedScore& r : list) {
-        ListedMatch match;
-        if (shown == Shown::NoRecord || !look.find(s, r, topMotifID, match)) continue;
-        const AlignmentLines lines =
-            getAlignmentLines(r, *match.top, *match.partner, match.topPlace);
+    writeListingFrame(s, look.document, look.find, list, topMotifID, shown,
+                      [&](std::ostream& out, const dataCombinedScore& r, const ListedMatch& match,
+                          const AlignmentLines& lines) {
         writeKeyValueTable(out, look, r, match);
         out << "<br>" << std::endl;
         out << "<font face='Arial' size = '2'>Alignment:</font>" << std::endl;
@@ -37,6 +34,5 @@ void writeHtmlListing(RunState& s, const HtmlLook& look, const bestMatchList& li
         out << "<br>" << std::endl;
         out << "<font face = 'Courier New'>" << lines.top << "</font>" << std::endl;
         writeHtmlMotifPanel(out, s.jobID, match.partnerID, *match.partner);
-    }
-    out.close();
+    });
 }

@@ -58,12 +58,9 @@ void writeBody(std::ostream& out, Body body, const data& motif) {
 
 void writeTextListing(RunState& s, const TextLook& look, const bestMatchList& list,
                       std::int64_t topMotifID, Shown shown) {
-    std::ofstream& out = openDocument(s, look.document, OpenMode::Append);
-    for (const dataCombinedScore& r : list) {
-        ListedMatch match;
-        if (shown == Shown::NoRecord || !look.find(s, r, topMotifID, match)) continue;
-        const AlignmentLines lines =
-            getAlignmentLines(r, *match.top, *match.partner, match.topPlace);
+    writeListingFrame(s, look.document, look.find, list, topMotifID, shown,
+                      [&](std::ostream& out, const dataCombinedScore& r, const ListedMatch& match,
+                          const AlignmentLines& lines) {
         writeTableRows(out, look, r, match, s.motifNameLength);
         out << std::endl;
         writeBody(out, look.body, *match.partner);
@@ -73,6 +70,5 @@ void writeTextListing(RunState& s, const TextLook& look, const bestMatchList& li
         out << lines.top << std::endl;
         out << std::endl;
         out << std::string(196, '-') << std::endl;
-    }
-    out.close();
+    });
 }
