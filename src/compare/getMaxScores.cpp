@@ -11,8 +11,8 @@ void getMaxScores(RunState& s) {
         if (r.overlapLength > e1.longestOverlap) e1.longestOverlap = r.overlapLength;
         if (r.overlapLength > e2.longestOverlap) e2.longestOverlap = r.overlapLength;
         e1.motifID = r.motifID1;
-        e1.overlapMidpoint = (e1.longestOverlap + 4) / 2;
+        e1.overlapMidpoint = (e1.longestOverlap + kMinimumOverlap) / 2;
         e2.motifID = r.motifID2;
-        e2.overlapMidpoint = (e2.longestOverlap + 4) / 2;
+        e2.overlapMidpoint = (e2.longestOverlap + kMinimumOverlap) / 2;
     }
 }

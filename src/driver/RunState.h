@@ -44,8 +44,8 @@ struct RunState {
     std::int64_t mNum = 1;
     std::int32_t dNum = 1;
     std::int32_t motifNameLength = 0;
-    const double maxScore = 1.0;
-    const std::int32_t overlap = 4;
+    const double maxScore = kMaxCellScore;
+    const std::int32_t overlap = kMinimumOverlap;
     double maxSumScoreCompare = 0.0;
 
     // Timing, seconds of wall-clock time.

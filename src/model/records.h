@@ -6,6 +6,12 @@
 #include <string>
 #include <vector>
 
+// Score of a perfectly matching cell: each aligned cell scores this less the absolute
+// difference of its two probabilities.
+inline constexpr double kMaxCellScore = 1.0;
+// The fewest aligned positions of any alignment a scan tries; shorter motifs are not scanned.
+inline constexpr std::int32_t kMinimumOverlap = 4;
+
 // One motif position: probabilities of A, C, G, T in that order.
 using Row = std::array<double, 4>;
 // One row per motif position, first position first.
