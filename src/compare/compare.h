@@ -9,15 +9,11 @@
 #include <vector>
 
 #include "compare/scanPair.h"
-#include "driver/RunState.h"
-#include "driver/driver.h"
+#include "state/state.h"
 
 inline ScanLimits scanLimits(const RunState& s) {
     return {.maxScore = s.maxScore, .overlap = s.overlap, .simCutoff = s.simCutoff};
 }
-
-// The run's team size: the answered thread count (the runtime's default when unset).
-int teamSize(const RunState& s);
 
 // Every pair of input motifs, appended to DatasetsCombinedScoreLists.
 void forwardScan(RunState& s);

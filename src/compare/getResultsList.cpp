@@ -1,9 +1,9 @@
 // Ranking of the input comparison: groups, best matches, rankings, top lists, sections.
 #include "compare/compare.h"
-#include "driver/driver.h"
+#include "state/state.h"
 
 void getResultsList(RunState& s) {
-    const bool tree = s.motifCluster == "Y";
+    const bool tree = s.motifCluster;
     // Groups are runs of DatasetsCombinedScoreLists itself; the cross-file groups are the
     // same runs read through the global-matching test, in the same order.
     const std::vector<MatchGroup> allMatchGroups =
@@ -30,7 +30,7 @@ void getResultsList(RunState& s) {
     s.commonBestScoreResultList = rankMotifs(allBestMatchLists, s.commonBestScoreList);
     *s.console << std::endl;
 
-    if (s.combinedMotifFlag == "Y" && typeAll(s)) {
+    if (s.combinedMotifFlag && typeAll(s)) {
         s.topGlobalAndLocalMatchingResults =
             topLists(s.commonBestScoreResultList, allBestMatchLists, s.numTopMotif);
         for (const bestMatchList& list : allBestMatchLists)

@@ -5,7 +5,6 @@
 
 #include "compare/compare.h"
 
-int teamSize(const RunState& s) { return s.numThread > 0 ? s.numThread : omp_get_max_threads(); }
 
 void parallelScan(std::size_t taskCount, int threads, const ScanTasks& scanTasks,
                   std::vector<dataCombinedScore>& list) {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "compare/compare.h"
-#include "driver/driver.h"
+#include "state/state.h"
 #include "listings/listings.h"
 #include "model/model.h"
 

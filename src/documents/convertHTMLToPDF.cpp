@@ -26,7 +26,7 @@ bool madeSince(const std::string& path, std::time_t since) {
 
 void convertDocument(RunState& s, ReportDoc d) {
     std::ostream& warn = *s.warnings;
-    const std::string name = documentSlot(d).defaultName;
+    const std::string name = defaultDocumentName(d);
     const std::string documentPath = s.outputPath + s.jobID + name;
     const std::string scriptPath = s.outputPath + s.jobID + withExtension(name, ".php");
     const std::string pdfPath = s.outputPath + s.jobID + withExtension(name, ".pdf");
@@ -64,7 +64,7 @@ void convertDocument(RunState& s, ReportDoc d) {
              << std::endl;
         return;
     }
-    if (s.outputFileFormat == "PDF") std::remove(documentPath.c_str());
+    if (s.outputFileFormat == OutputFormat::PDF) std::remove(documentPath.c_str());
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 #include <ostream>
 #include <string>
 
-#include "driver/driver.h"
+#include "state/state.h"
 
-// How the stored database key is shown to the reader; "None" for anything else.
-const char* databaseDisplayName(const std::string& DBName);
+// How the chosen database is shown to the reader; "None" when none was chosen.
+inline const char* databaseDisplayName(const RunState& s) {
+    return s.DBName ? s.DBName->displayName : "None";
+}
 
 // Text headers: each creates (empties) its document and writes the banner, the input
 // parameters and the input-file table. The table leaves left adjustment on the stream.

@@ -57,7 +57,7 @@ void writeFooters(RunState& s) {
 }
 
 void convertHTMLDocuments(RunState& s) {
-    if (s.outputFileFormat != "PDF" && s.outputFileFormat != "All") return;
+    if (!pdfFormat(s)) return;
     for (const Frame& f : kFrames)
         if (f.converter != nullptr && documentExists(s, f.document)) f.converter(s);
 }

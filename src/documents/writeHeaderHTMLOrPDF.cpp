@@ -86,11 +86,11 @@ void writeHeader(RunState& s, const HtmlHeaderLook& look) {
     parameterRow(out, "Number of top significant motifs: ", s.numTopMotif);
     parameterRow(out, "Number of best matches: ", s.numBestMatches);
     parameterRow(out, "Similarity cutoff >= ", s.simCutoff);
-    parameterRow(out, "Matching motif database: ", databaseDisplayName(s.DBName));
-    parameterRow(out, "Motif tree: ", s.motifCluster == "Y" ? "Yes" : "No");
-    parameterRow(out, "Combined similar motifs: ", s.combinedMotifFlag == "Y" ? "Yes" : "No");
-    parameterRow(out, "Output file type: ", htmlEscaped(s.outputFileType));
-    parameterRow(out, "Output file format: ", htmlEscaped(s.outputFileFormat));
+    parameterRow(out, "Matching motif database: ", databaseDisplayName(s));
+    parameterRow(out, "Motif tree: ", s.motifCluster ? "Yes" : "No");
+    parameterRow(out, "Combined similar motifs: ", s.combinedMotifFlag ? "Yes" : "No");
+    parameterRow(out, "Output file type: ", answerText(s.outputFileType));
+    parameterRow(out, "Output file format: ", answerText(s.outputFileFormat));
     out << "</table>" << std::endl
         << "<br>" << std::endl
         << (look.filesCaption == FilesCaption::Plain ? "<b class='sansserif'>"

@@ -32,11 +32,11 @@ void writeHeader(RunState& s, const TextHeaderLook& look) {
         << "Number of top significant motifs: " << s.numTopMotif << std::endl
         << "Number of best matches: " << s.numBestMatches << std::endl
         << "Similarity cutoff: >= " << s.simCutoff << std::endl
-        << "Matching motif database: " << databaseDisplayName(s.DBName) << std::endl
-        << "Motif tree: " << (s.motifCluster == "Y" ? "Yes" : "No") << std::endl
-        << "Combined similar motifs: " << (s.combinedMotifFlag == "Y" ? "Yes" : "No") << std::endl
-        << "Output file type: " << s.outputFileType << std::endl
-        << "Output file format: " << s.outputFileFormat << std::endl;
+        << "Matching motif database: " << databaseDisplayName(s) << std::endl
+        << "Motif tree: " << (s.motifCluster ? "Yes" : "No") << std::endl
+        << "Combined similar motifs: " << (s.combinedMotifFlag ? "Yes" : "No") << std::endl
+        << "Output file type: " << answerText(s.outputFileType) << std::endl
+        << "Output file format: " << answerText(s.outputFileFormat) << std::endl;
     if (look.blankBeforeFiles == BlankBeforeFiles::Written) out << std::endl;
     out << "Input files and motif counts" << std::endl;
 

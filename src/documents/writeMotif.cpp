@@ -67,8 +67,7 @@ void writeCountFile(std::ostream& out, const Matrix& matrix) {
 
 std::string logoCommand(const std::string& inputPath, const std::string& countPath,
                         const std::string& imagePath, LogoStrand strand) {
-    const std::size_t keep = inputPath.size() >= 7 ? inputPath.size() - 7 : inputPath.size();
-    const std::string generator = inputPath.substr(0, keep) + "weblogo-3.4/weblogo";
+    const std::string generator = besideInputFolder(inputPath) + "weblogo-3.4/weblogo";
     return shellWord(generator) + kOptionsBeforeStrand +
            (strand == LogoStrand::ReverseComplement ? "--revcomp " : "") + kOptionsAfterStrand +
            shellWord(countPath) + " > " + shellWord(imagePath);

@@ -7,6 +7,7 @@
 
 #include "driver/driver.h"
 #include "model/model.h"
+#include "state/databaseCatalogue.h"
 
 namespace {
 
@@ -45,13 +46,11 @@ struct Dialogue {
         }
     }
 
-    // A whole-line answer that must be one of the given texts.
-    template <std::size_t N>
-    std::string oneOf(const std::array<const char*, N>& accepted, const char* refusal) {
+    // A whole-line answer that must name one of the choices.
+    template <typename Parse>
+    auto choice(Parse parse, const char* refusal) {
         for (;;) {
-            std::string answer = line();
-            for (const char* a : accepted)
-                if (answer == a) return answer;
+            if (auto chosen = parse(line())) return *chosen;
             say(refusal);
         }
     }
@@ -64,27 +63,6 @@ constexpr std::array<const char*, 10> kFormatMenu{
     "(4) Jaspar",            "(5) MEME output",    "(6) Consensus sequence",
     "(7) Sequence Alignment", "(8) Matrices (Horizonal)", "(9) Matrices (Vertical)",
     "(10) Unspecified"};
-
-struct DatabaseChoice {
-    const char* menuLine;
-    const char* key;
-};
-constexpr std::array<DatabaseChoice, 14> kDatabaseMenu{{
-    {"(1) Jaspar 2016 (All)", "jasparAll"},
-    {"(2) Jaspar 2016 (Fungi)", "jasparFungi"},
-    {"(3) Jaspar 2016 (Insects)", "jasparInsects"},
-    {"(4) Jaspar 2016 (Nematodes)", "jasparNematodes"},
-    {"(5) Jaspar 2016 (Plants)", "jasparPlants"},
-    {"(6) Jaspar 2016 (Urochordates)", "jasparUrochordates"},
-    {"(7) Jaspar 2016 (Vertebrates)", "jasparVertebrates"},
-    {"(8) Transfac (Free version)", "transfac"},
-    {"(9) UniPROBE (Human)", "uniprobeHuman"},
-    {"(10) UniPROBE (Mouse)", "uniprobeMouse"},
-    {"(11) UniPROBE (Parasite)", "uniprobeParasite"},
-    {"(12) UniPROBE (Worm)", "uniprobeWorm"},
-    {"(13) UniPROBE (Yeast)", "uniprobeYeast"},
-    {"(14) None", "N"},
-}};
 
 constexpr std::array<double, 7> kCutoffs{0.5, 0.6, 0.7, 0.75, 0.8, 0.85, 0.9};
 
@@ -172,31 +150,34 @@ void askQuestions(RunState& s) {
     d.say("");
     d.say("Enter database name by selecting a number in the list below:");
     d.say("");
-    for (const DatabaseChoice& choice : kDatabaseMenu) d.say(choice.menuLine);
+    for (const DatabaseEntry& entry : databaseCatalogue()) d.say(entry.menuText);
+    d.say("(14) None");
     d.say("");
     for (bool accepted = false; !accepted;) {
         s.DBNameInput = d.word();
-        for (std::size_t i = 0; i < kDatabaseMenu.size(); ++i)
-            if (s.DBNameInput == std::to_string(i + 1)) {
-                s.DBName = kDatabaseMenu[i].key;
+        if (s.DBNameInput == "14") {
+            s.DBName = nullptr;
+            accepted = true;
+        }
+        for (const DatabaseEntry& entry : databaseCatalogue())
+            if (s.DBNameInput == std::to_string(entry.menuNumber)) {
+                s.DBName = &entry;
                 accepted = true;
             }
         if (!accepted) d.say(kInvalidInput);
     }
     d.discardOne();
 
-    constexpr std::array<const char*, 2> kYesNo{"Y", "N"};
     d.say("Would you like to generate motif tree? (Y or N):");
-    s.motifCluster = d.oneOf(kYesNo, kInvalidInput);
+    s.motifCluster = d.choice(yesNoNamed, kInvalidInput);
     d.say("Would you like to combine similar motifs? (Y or N):");
-    s.combinedMotifFlag = d.oneOf(kYesNo, kInvalidInput);
+    s.combinedMotifFlag = d.choice(yesNoNamed, kInvalidInput);
 
     d.say("Please, enter an output file type (Global-Only, All):");
-    s.outputFileType = d.oneOf(std::array<const char*, 2>{"Global-Only", "All"},
-                               "Invalid output file type. Please, re-enter.");
+    s.outputFileType = d.choice(outputTypeNamed, "Invalid output file type. Please, re-enter.");
     d.say("Please, enter an output file format (Text, HTML, PDF, All):");
-    s.outputFileFormat = d.oneOf(std::array<const char*, 4>{"Text", "HTML", "PDF", "All"},
-                                 "Invalid output file format. Please, re-enter.");
+    s.outputFileFormat =
+        d.choice(outputFormatNamed, "Invalid output file format. Please, re-enter.");
 
     d.say("please, enter output file's location (full path, for example, C:\\MyDocuments\\ for "
           "Windows and /home/MyFolder/ for Linux):");

@@ -27,11 +27,6 @@ bool identifierTaken(const std::string& folder, const std::string& id) {
 
 }  // namespace
 
-std::string outputFolderFor(const std::string& inputPath) {
-    const std::size_t keep = inputPath.size() >= 7 ? inputPath.size() - 7 : inputPath.size();
-    return inputPath.substr(0, keep) + "result/";
-}
-
 void makeJobIdentity(RunState& s) {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     const std::string stamp = getCurrDateTimeFormat();
@@ -42,10 +37,5 @@ void makeJobIdentity(RunState& s) {
         s.jobID = "J_" + date + "_" + numberToString(std::rand() % 9000 + 1000) + "_";
         if (!identifierTaken(s.outputPath, s.jobID)) break;
     }
-    for (int d = 1; d <= kReportDocCount; ++d) {
-        const DocumentSlot& slot = documentSlot(static_cast<ReportDoc>(d));
-        std::string& name = s.*slot.name;
-        name = s.jobID + name;
-        s.*slot.path = s.outputPath + name;
-    }
+    nameDocuments(s);
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/RunState.h"
+#include "state/state.h"
 
 // The tokens of each line of one block, in file order.
 using Block = std::vector<std::vector<std::string>>;

@@ -3,7 +3,7 @@
 
 #include <fstream>
 
-#include "driver/driver.h"
+#include "state/state.h"
 #include "input/input.h"
 #include "model/model.h"
 

@@ -10,7 +10,7 @@
 #include <ostream>
 #include <span>
 
-#include "driver/driver.h"
+#include "state/state.h"
 #include "listings/listings.h"
 
 // One record as the listing shows it: the listed motif, the motif it matched, and on

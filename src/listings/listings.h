@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "driver/RunState.h"
+#include "state/state.h"
 
 // Each writer appends one block per record of the list to its document, in list order,
 // and closes the document again; a document that cannot be opened ends the run.

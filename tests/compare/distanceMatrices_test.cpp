@@ -24,7 +24,7 @@ RunState treeState(const std::vector<std::string>& names) {
                                     {{1, 1, 1, 1}}, names[k]));
     RunState s = stateWith(std::move(motifs), 0.5);
     for (std::size_t k = 0; k < names.size(); ++k) s.Datasets[k].motifName = names[k];
-    s.motifCluster = "Y";
+    s.motifCluster = true;
     return s;
 }
 

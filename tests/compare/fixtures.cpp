@@ -44,9 +44,9 @@ RunState stateWith(std::vector<data> motifs, double cutoff, int threads) {
     s.numFile = files;
     s.numTopMotif = 5;
     s.numBestMatches = 3;
-    s.motifCluster = std::string("N");
-    s.combinedMotifFlag = std::string("N");
-    s.outputFileType = std::string("Global-Only");
-    s.outputFileFormat = std::string("Text");
+    s.motifCluster = false;
+    s.combinedMotifFlag = false;
+    s.outputFileType = OutputType::GlobalOnly;
+    s.outputFileFormat = OutputFormat::Text;
     return s;
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/RunState.h"
+#include "state/state.h"
 
 // A motif from count rows (each divided by its total), completed as a reader does.
 data countMotif(std::int64_t id, std::int32_t dataset, const std::vector<Row>& counts,

@@ -46,11 +46,11 @@ Outcome realRun(int threads) {
     s.numThread = threads;
     s.numTopMotif = 7;
     s.numBestMatches = 4;
-    s.motifCluster = "Y";
-    s.combinedMotifFlag = "Y";
-    s.outputFileType = "All";
-    s.outputFileFormat = "All";
-    s.DBName = "N";
+    s.motifCluster = true;
+    s.combinedMotifFlag = true;
+    s.outputFileType = OutputType::All;
+    s.outputFileFormat = OutputFormat::All;
+    s.DBName = nullptr;
     compareAndRank(s);
     o = {s.globalMatchingScoreResultList, s.commonBestScoreResultList,
          s.topGlobalMatchingResults, s.topGlobalAndLocalMatchingResults, s.topBestMatchesResults,
@@ -100,11 +100,11 @@ TEST(getResultsList, topListsHoldEachGroupsOwnMotifFirst) {
     s.simCutoff = 0.75;
     s.numTopMotif = 50;
     s.numBestMatches = 3;
-    s.motifCluster = "N";
-    s.combinedMotifFlag = "Y";
-    s.outputFileType = "All";
-    s.outputFileFormat = "Text";
-    s.DBName = "N";
+    s.motifCluster = false;
+    s.combinedMotifFlag = true;
+    s.outputFileType = OutputType::All;
+    s.outputFileFormat = OutputFormat::Text;
+    s.DBName = nullptr;
     compareAndRank(s);
 
     for (const bestMatchList& group : s.topGlobalMatchingResults) {
@@ -138,9 +138,9 @@ TEST(getResultsList, oneInputFileHasNoGlobalMatching) {
         placeDocuments(s, w);
         std::ostringstream console;
         s.console = &console;
-        s.outputFileType = type;
-        s.combinedMotifFlag = "Y";
-        s.motifCluster = "Y";
+        s.outputFileType = *outputTypeNamed(type);
+        s.combinedMotifFlag = true;
+        s.motifCluster = true;
         compareAndRank(s);
         EXPECT_TRUE(s.globalMatchingScoreResultList.empty()) << type;
         EXPECT_TRUE(s.topGlobalMatchingResults.empty()) << type;
@@ -151,7 +151,7 @@ TEST(getResultsList, oneInputFileHasNoGlobalMatching) {
         const bool all = std::string(type) == "All";
         EXPECT_EQ(s.topGlobalAndLocalMatchingResults.size(), all ? 2u : 0u) << type;
         EXPECT_EQ(s.topBestMatchesResults.size(), all ? 2u : 0u) << type;
-        const std::string notice = slurp(s.outputFileGlobalMatchingLocation);
+        const std::string notice = slurp(s.documents[ReportDoc::GlobalMatchingText].path);
         EXPECT_NE(notice.find("There is no global matching for 1 motif file."), std::string::npos);
     }
 }

@@ -38,13 +38,13 @@ struct SectionRun {
     explicit SectionRun(const std::string& type = "All", const std::string& format = "All",
                         std::int32_t files = 2) {
         placeDocuments(s, ws);
-        s.outputFileType = type;
-        s.outputFileFormat = format;
+        s.outputFileType = *outputTypeNamed(type);
+        s.outputFileFormat = *outputFormatNamed(format);
         s.numFile = files;
         s.numTopMotif = 1;
-        s.DBName = "N";
-        s.motifCluster = "N";
-        s.combinedMotifFlag = "N";
+        s.DBName = nullptr;
+        s.motifCluster = false;
+        s.combinedMotifFlag = false;
         s.Datasets = {motif(1, 1, "alpha",
                             {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}),
                       motif(2, 2, "be<ta>",
@@ -56,8 +56,8 @@ struct SectionRun {
                             {{0, 0, 1, 0}, {0, 0, 1, 0}, {1, 0, 0, 0}, {0, 1, 0, 0}})};
         s.motifNameLength = 6;
     }
-    std::string document(ReportDoc d) const { return slurp(s.*documentSlot(d).path); }
-    bool exists(ReportDoc d) const { return fs::exists(s.*documentSlot(d).path); }
+    std::string document(ReportDoc d) const { return slurp(s.documents[d].path); }
+    bool exists(ReportDoc d) const { return fs::exists(s.documents[d].path); }
 };
 
 // What a listing writer appends for the list, on a stream in the state a title block of
@@ -67,7 +67,7 @@ std::string listingOf(ReportDoc d, const SectionRun& like, const bestMatchList& 
     SectionRun twin;
     twin.s.Datasets = like.s.Datasets;
     twin.s.motifNameLength = like.s.motifNameLength;
-    std::ofstream& stream = twin.s.*documentSlot(d).stream;
+    std::ofstream& stream = twin.s.documents[d].stream;
     if (d == ReportDoc::Results || d == ReportDoc::GlobalMatchingText)
         stream << std::left << std::fixed << std::setprecision(6);
     switch (d) {
@@ -297,7 +297,7 @@ TEST(reportSections, aDocumentThatCannotBeOpenedEndsTheRun) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");  // earlier tests leave OpenMP threads
     SectionRun run("Global-Only", "Text");
     run.s.console = &std::cerr;
-    run.s.outputFileGlobalMatchingLocation = (run.ws.root / "missing" / "x.txt").string();
+    run.s.documents[ReportDoc::GlobalMatchingText].path = (run.ws.root / "missing" / "x.txt").string();
     const bestMatchList list = {match(2, 1, 0.1)};
     // The reopening before a title block is checked like the section's first open.
     EXPECT_EXIT(writeListedMotif(run.s, ComparisonSection::GlobalMatching,

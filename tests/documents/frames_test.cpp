@@ -19,25 +19,21 @@ void smallRun(RunState& s, const Workspace& w) {
     s.numTopMotif = 5;
     s.numBestMatches = 3;
     s.simCutoff = 0.75;
-    s.DBName = "jasparAll";
-    s.motifCluster = "Y";
-    s.combinedMotifFlag = "y";  // only "Y" counts
-    s.outputFileType = "All";
-    s.outputFileFormat = "All";
+    s.DBName = findDatabase("jasparAll");
+    s.motifCluster = true;
+    s.combinedMotifFlag = false;
+    s.outputFileType = OutputType::All;
+    s.outputFileFormat = OutputFormat::All;
     s.inputPath = w.inputFolder();
     s.outputPath = w.result().string() + "/";
     s.jobID = kJob;
     s.FileNameType = {
         {.fileName = "liver.txt", .fileFormat = 4, .motifCount = 4, .datasetNumber = 1},
         {.fileName = "heart_factors.txt", .fileFormat = 1, .motifCount = 13, .datasetNumber = 2}};
-    for (int d = 1; d <= kReportDocCount; ++d) {
-        const DocumentSlot& slot = documentSlot(static_cast<ReportDoc>(d));
-        s.*slot.name = kJob + slot.defaultName;
-        s.*slot.path = s.outputPath + s.*slot.name;
-    }
+    nameDocuments(s);
 }
 
-std::string documentText(const RunState& s, ReportDoc d) { return slurp(s.*documentSlot(d).path); }
+std::string documentText(const RunState& s, ReportDoc d) { return slurp(s.documents[d].path); }
 
 std::string withoutStamp(const std::string& text) {
     static const std::regex stamp(R"(\d{2}-\d{2}-\d{4} \d{2}:\d{2}:\d{2})");
@@ -91,7 +87,11 @@ TEST(databaseDisplayName, showsTheThirteenKeysAndNoneForAnythingElse) {
         {"JasparAll", "None"},
         {"transfac ", "None"},
     };
-    for (const auto& [key, name] : cases) EXPECT_STREQ(databaseDisplayName(key), name) << key;
+    for (const auto& [key, name] : cases) {
+        RunState s;
+        s.DBName = findDatabase(key);
+        EXPECT_STREQ(databaseDisplayName(s), name) << key;
+    }
 }
 
 TEST(textHeaders, everyMemberWritesTheTemplateWithItsOwnDifference) {
@@ -118,10 +118,10 @@ TEST(textHeaders, everyMemberWritesTheTemplateWithItsOwnDifference) {
         if (!c.blankBeforeFiles)
             expected.replace(expected.find("All\n\nInput files"), 5, "All\n");
         // An earlier file of the same path is emptied first.
-        std::ofstream(s.*documentSlot(c.document).path) << "left over from an earlier run\n";
+        std::ofstream(s.documents[c.document].path) << "left over from an earlier run\n";
         c.writer(s);
-        EXPECT_EQ(documentText(s, c.document), expected) << documentSlot(c.document).defaultName;
-        std::ofstream& stream = s.*documentSlot(c.document).stream;
+        EXPECT_EQ(documentText(s, c.document), expected) << defaultDocumentName(c.document);
+        std::ofstream& stream = s.documents[c.document].stream;
         EXPECT_FALSE(stream.is_open());
         // The table's left adjustment stays for the later writers; nothing else changes.
         EXPECT_EQ(stream.flags() & std::ios::adjustfield, std::ios::left);
@@ -137,7 +137,7 @@ TEST(textHeaders, onlyTheCombinedGlobalHeaderOfAOneFileRunCarriesTheNotice) {
     s.numFile = 1;
     s.FileNameType.resize(1);
     s.simCutoff = 0.5;
-    s.DBName = "N";
+    s.DBName = nullptr;
     writeHeaderCombinedMatrixGlobal(s);
     writeHeaderCombinedMatrixBestMatches(s);
     const std::string table = "Input files and motif counts\n"
@@ -264,7 +264,7 @@ TEST(htmlHeaders, reportHeadersAreTheTemplateWithEscapedFileNames) {
     EXPECT_EQ(documentText(s, ReportDoc::GlobalMatchingHTML), plain);
     EXPECT_EQ(documentText(s, ReportDoc::DatabaseGlobalMatchingHTML), plain);
     EXPECT_EQ(documentText(s, ReportDoc::DatabaseMatchingHTML), plain);
-    EXPECT_EQ(s.myHTMLFile.flags(), std::ofstream().flags()) << "the HTML header sets no format";
+    EXPECT_EQ(s.documents[ReportDoc::ResultsHTML].stream.flags(), std::ofstream().flags()) << "the HTML header sets no format";
 }
 
 TEST(htmlHeaders, treeHeadersAreOneLevelLowerWiderAndPortrait) {
@@ -333,10 +333,10 @@ TEST(footers, runTimeIsPrintedInTheFormatTheDocumentsStreamHolds) {
         RunState s;
         smallRun(s, w);
         s.wtime = c.wtime;
-        std::ofstream& stream = s.*documentSlot(c.document).stream;
+        std::ofstream& stream = s.documents[c.document].stream;
         if (c.earlier != Earlier::Nothing) {
             // The header leaves left adjustment; a matrix listing leaves fixed, six decimals.
-            stream.open(s.*documentSlot(c.document).path);
+            stream.open(s.documents[c.document].path);
             stream << "body\n" << std::left;
             if (c.earlier == Earlier::Matrix)
                 stream << std::setw(12) << std::fixed << std::setprecision(6) << 0.25 << "\n";
@@ -345,7 +345,7 @@ TEST(footers, runTimeIsPrintedInTheFormatTheDocumentsStreamHolds) {
         c.footer(s);
         const std::string text = documentText(s, c.document);
         EXPECT_NE(text.find(c.runtimeLine), std::string::npos)
-            << documentSlot(c.document).defaultName << " " << c.runtimeLine << "\n" << text;
+            << defaultDocumentName(c.document) << " " << c.runtimeLine << "\n" << text;
         EXPECT_FALSE(stream.is_open());
     }
 }
@@ -356,7 +356,7 @@ TEST(footers, eachLayoutAppendsItsLinesAfterWhatTheDocumentHolds) {
     smallRun(s, w);
     s.wtime = 2.25;
     for (ReportDoc d : {ReportDoc::Results, ReportDoc::GlobalMatchingHTML, ReportDoc::MotifTree})
-        std::ofstream(s.*documentSlot(d).path) << "body\n";
+        std::ofstream(s.documents[d].path) << "body\n";
     writeFooterText(s);
     writeFooterGlobalHTMLOrPDF(s);
     writeFooterMotifTreeHTMLOrPDF(s);
@@ -448,15 +448,15 @@ TEST(frames, theRunFramesExactlyTheDocumentsItsAnswersAskFor) {
         Workspace w;
         RunState s;
         smallRun(s, w);
-        s.outputFileType = c.type;
-        s.outputFileFormat = c.format;
-        s.DBName = c.database;
-        s.motifCluster = c.tree;
-        s.combinedMotifFlag = c.combine;
+        s.outputFileType = *outputTypeNamed(c.type);
+        s.outputFileFormat = *outputFormatNamed(c.format);
+        s.DBName = findDatabase(c.database);
+        s.motifCluster = *yesNoNamed(c.tree);
+        s.combinedMotifFlag = *yesNoNamed(c.combine);
         writeHeaders(s);
         writeFooters(s);
         std::vector<std::string> expected, made;
-        for (ReportDoc d : c.documents) expected.push_back(kJob + documentSlot(d).defaultName);
+        for (ReportDoc d : c.documents) expected.push_back(kJob + defaultDocumentName(d));
         for (const fs::path& p : w.outputs()) {
             made.push_back(p.filename().string());
             const std::string text = slurp(p);

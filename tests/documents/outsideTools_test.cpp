@@ -168,7 +168,7 @@ TEST(convertHTMLToPDF, deletesTheHtmlOnlyWhenItsPdfWasMadeByThisCall) {
         s.warnings = &warnings;
         s.outputPath = w.result().string() + "/";
         s.jobID = "J_2016-05-17_4821_";
-        s.outputFileFormat = c.format;
+        s.outputFileFormat = *outputFormatNamed(c.format);
         const fs::path html = w.result() / "J_2016-05-17_4821_HTML_Results.html";
         const fs::path pdf = w.result() / "J_2016-05-17_4821_HTML_Results.pdf";
         const fs::path script = w.result() / "J_2016-05-17_4821_HTML_Results.php";
@@ -218,10 +218,10 @@ TEST(convertHTMLDocuments, convertsEveryHtmlDocumentOfTheRunOnlyForPdfFormats) {
         s.warnings = &warnings;
         s.outputPath = w.result().string() + "/";
         s.jobID = "J_2016-05-17_4821_";
-        s.outputFileType = "All";
-        s.outputFileFormat = c.format;
-        s.DBName = "jasparAll";
-        s.motifCluster = "Y";
+        s.outputFileType = OutputType::All;
+        s.outputFileFormat = *outputFormatNamed(c.format);
+        s.DBName = findDatabase("jasparAll");
+        s.motifCluster = true;
         for (const char* name : {"HTML_Global_Matching_Results.html", "HTML_Results.html",
                                  "HTML_Results_Database_Matching.html",
                                  "HTML_Results_Database_Matching_Global_Matching.html",

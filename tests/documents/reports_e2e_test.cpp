@@ -238,15 +238,15 @@ TEST(reportRuns, treeDocumentFramesShowInABrowserAndPrintOnPortraitPages) {
     s.warnings = &warnings;
     s.numFile = 1;
     s.simCutoff = 0.85;
-    s.DBName = "N";
-    s.motifCluster = "Y";
-    s.outputFileType = "Global-Only";
-    s.outputFileFormat = "All";
+    s.DBName = nullptr;
+    s.motifCluster = true;
+    s.outputFileType = OutputType::GlobalOnly;
+    s.outputFileFormat = OutputFormat::All;
     s.outputPath = w.result().string() + "/";
     s.jobID = "J_2016-05-17_4821_";
     s.FileNameType = {
         {.fileName = "a&b.txt", .fileFormat = 4, .motifCount = 2, .datasetNumber = 1}};
-    s.outputMotifTreeGlobalHTMLFileLocation =
+    s.documents[ReportDoc::MotifTreeGlobal].path =
         s.outputPath + s.jobID + "Global_Matching_Motif_Tree.html";
     writeHeaderMotifTreeGlobalHTMLOrPDF(s);
     writeFooterMotifTreeGlobalHTMLOrPDF(s);
@@ -258,7 +258,7 @@ TEST(reportRuns, treeDocumentFramesShowInABrowserAndPrintOnPortraitPages) {
     fs::current_path(before);
     EXPECT_EQ(warnings.str(), "");
 
-    const fs::path html = s.outputMotifTreeGlobalHTMLFileLocation;
+    const fs::path html = s.documents[ReportDoc::MotifTreeGlobal].path;
     EXPECT_GT(darkPixelsInScreenshot(html, w.root), 2000);
     const fs::path pdf = w.result() / "J_2016-05-17_4821_Global_Matching_Motif_Tree.pdf";
     const std::string info = capture("pdfinfo " + shellWord(pdf.string()));

@@ -91,21 +91,21 @@ TEST_F(Dialogue, refusedAnswersAreAskedAgainWithTheirMessage) {
         {"database: 01, 15, jasparAll refused; 14 is none",
          [](Answers& a) { a.database = "01\n15\njasparAll\n14"; },
          "Invalid input. Please, re-enter.", 3,
-         [](const RunState& s) { EXPECT_EQ(s.DBName, "N"); }},
+         [](const RunState& s) { EXPECT_EQ(s.DBName, nullptr); }},
         {"database 8 is transfac", [](Answers& a) { a.database = "8"; }, "", 0,
-         [](const RunState& s) { EXPECT_EQ(s.DBName, "transfac"); }},
+         [](const RunState& s) { EXPECT_EQ(s.DBName, findDatabase("transfac")); }},
         {"tree: y, yes, 'Y ' refused", [](Answers& a) { a.tree = "y\nyes\nY \nY"; },
          "Invalid input. Please, re-enter.", 3,
-         [](const RunState& s) { EXPECT_EQ(s.motifCluster, "Y"); }},
+         [](const RunState& s) { EXPECT_TRUE(s.motifCluster); }},
         {"combine: n refused", [](Answers& a) { a.combine = "n\nN"; },
          "Invalid input. Please, re-enter.", 1,
-         [](const RunState& s) { EXPECT_EQ(s.combinedMotifFlag, "N"); }},
+         [](const RunState& s) { EXPECT_FALSE(s.combinedMotifFlag); }},
         {"type: all refused", [](Answers& a) { a.type = "all\nAll"; },
          "Invalid output file type. Please, re-enter.", 1,
-         [](const RunState& s) { EXPECT_EQ(s.outputFileType, "All"); }},
+         [](const RunState& s) { EXPECT_EQ(s.outputFileType, OutputType::All); }},
         {"format: pdf refused", [](Answers& a) { a.format = "pdf\nPDF"; },
          "Invalid output file format. Please, re-enter.", 1,
-         [](const RunState& s) { EXPECT_EQ(s.outputFileFormat, "PDF"); }},
+         [](const RunState& s) { EXPECT_EQ(s.outputFileFormat, OutputFormat::PDF); }},
         {"output folder: missing and regular file refused",
          [](Answers& a) { a.outputFolder = "/no/such/folder\n/proc/self/status\n/tmp/"; },
          "Invalid path. Please, re-enter.", 2,
@@ -182,9 +182,9 @@ TEST(makeJobIdentity, namesEveryDocumentAndAvoidsIdentifiersInUse) {
     const int number = std::stoi(s.jobID.substr(13, 4));
     EXPECT_GE(number, 1000);
     EXPECT_LE(number, 9999);
-    EXPECT_EQ(s.outputFile, s.jobID + "Results.txt");
-    EXPECT_EQ(s.outputFileLocation, s.outputPath + s.jobID + "Results.txt");
-    EXPECT_EQ(s.outputMotifTreeHTMLFileLocation, s.outputPath + s.jobID + "Motif_Tree.html");
+    EXPECT_EQ(s.documents[ReportDoc::Results].name, s.jobID + "Results.txt");
+    EXPECT_EQ(s.documents[ReportDoc::Results].path, s.outputPath + s.jobID + "Results.txt");
+    EXPECT_EQ(s.documents[ReportDoc::MotifTree].path, s.outputPath + s.jobID + "Motif_Tree.html");
 
     // A second job started in the same second draws the same first number: it must move on.
     std::ofstream(w.result() / (s.jobID + "input_motifs.txt")) << "x";
@@ -218,11 +218,11 @@ TEST(reportDocuments, existExactlyWhenTheAnswersAskForThem) {
     };
     for (const Case& c : cases) {
         RunState s;
-        s.outputFileType = c.type;
-        s.outputFileFormat = c.format;
-        s.DBName = c.db;
-        s.motifCluster = c.tree;
-        s.combinedMotifFlag = c.combine;
+        s.outputFileType = *outputTypeNamed(c.type);
+        s.outputFileFormat = *outputFormatNamed(c.format);
+        s.DBName = findDatabase(c.db);
+        s.motifCluster = *yesNoNamed(c.tree);
+        s.combinedMotifFlag = *yesNoNamed(c.combine);
         std::vector<D> found;
         for (int d = 1; d <= kReportDocCount; ++d)
             if (documentExists(s, static_cast<D>(d))) found.push_back(static_cast<D>(d));

@@ -21,6 +21,8 @@ struct GoldenCase {
     Answers answers;  // inputFolder, files and outputFolder are filled in per run
 };
 
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
+
 std::vector<GoldenCase> goldenCases() {
     std::vector<GoldenCase> cases;
     {

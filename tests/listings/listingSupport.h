@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "driver/driver.h"
+#include "state/state.h"
 #include "model/model.h"
 #include "support/support.h"
 
@@ -22,9 +22,9 @@ struct ListingRun {
             s.motifNameLength = static_cast<std::int32_t>(motif.motifName.size());
         s.Datasets.push_back(std::move(motif));
     }
-    std::string document(ReportDoc d) const { return slurp(s.*documentSlot(d).path); }
-    bool exists(ReportDoc d) const { return fs::exists(s.*documentSlot(d).path); }
-    std::ofstream& stream(ReportDoc d) { return s.*documentSlot(d).stream; }
+    std::string document(ReportDoc d) const { return slurp(s.documents[d].path); }
+    bool exists(ReportDoc d) const { return fs::exists(s.documents[d].path); }
+    std::ofstream& stream(ReportDoc d) { return s.documents[d].stream; }
 };
 
 inline dataCombinedScore record(std::int32_t motifID1, std::int32_t motifID2, Direction direction,

@@ -229,7 +229,7 @@ TEST(listingWriters, withoutMotifBlockGivesConsensusStringsInDefaultNotation) {
 
 TEST(listingWriters, blocksAppendAfterWhatTheDocumentHolds) {
     Fixture f;
-    std::ofstream(f.s.outputHTMLFileLocation) << "title block\n";
+    std::ofstream(f.s.documents[ReportDoc::ResultsHTML].path) << "title block\n";
     WriteTopResultsListHTML(f.s, f.list, 2, 2);
     const std::vector<std::string> lines = linesOf(f.document(ReportDoc::ResultsHTML));
     ASSERT_EQ(lines.size(), 1u + 2 * (46 + 23));
@@ -282,7 +282,7 @@ TEST(listingWriters, writeNothingOutsideKindsTwoAndThreeOrWithoutTopMotif) {
     for (const Case& c : cases) {
         Fixture f;
         for (ReportDoc d : {ReportDoc::Results, ReportDoc::ResultsWithoutMotif})
-            std::ofstream(f.s.*documentSlot(d).path) << "before\n";
+            std::ofstream(f.s.documents[d].path) << "before\n";
         WriteTopResultsList(f.s, f.list, c.kind, c.top);
         WriteTopResultsListWithoutMotif(f.s, f.list, c.kind, c.top);
         WriteTopResultsListHTML(f.s, f.list, c.kind, c.top);
@@ -392,8 +392,8 @@ TEST(listingWritersDeathTest, anUnopenableDocumentEndsTheRun) {
         Fixture f;
         f.s.console = &std::cerr;
         for (int d = 1; d <= kReportDocCount; ++d)
-            f.s.*documentSlot(static_cast<ReportDoc>(d)).path =
-                f.s.outputPath + "missing/" + documentSlot(static_cast<ReportDoc>(d)).defaultName;
+            f.s.documents[static_cast<ReportDoc>(d)].path =
+                f.s.outputPath + "missing/" + defaultDocumentName(static_cast<ReportDoc>(d));
         EXPECT_EXIT(write(f.s), testing::ExitedWithCode(1),
                     "^Invalid output path or output filename\\.$");
     }

@@ -1,6 +1,6 @@
 #include "support/support.h"
 
-#include "driver/driver.h"
+#include "state/state.h"
 #include "model/model.h"
 
 #include <sys/wait.h>
@@ -123,8 +123,5 @@ data completedMotif(std::int64_t id, std::int32_t dataset, std::string name, Mat
 void placeDocuments(RunState& s, const Workspace& w, const std::string& jobID) {
     s.outputPath = w.result().string() + "/";
     s.jobID = jobID;
-    for (int d = 1; d <= kReportDocCount; ++d) {
-        const DocumentSlot& slot = documentSlot(static_cast<ReportDoc>(d));
-        s.*slot.path = s.outputPath + s.jobID + slot.defaultName;
-    }
+    nameDocuments(s);
 }

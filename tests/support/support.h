@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/RunState.h"
+#include "state/state.h"
 
 namespace fs = std::filesystem;
 

@@ -1,7 +1,7 @@
 // The run's fatal conditions: one console line, exit status 1.
 #include <cstdlib>
 
-#include "driver/driver.h"
+#include "state/state.h"
 
 void fatal(RunState& s, Fatal f) {
     std::ostream& out = *s.console;
