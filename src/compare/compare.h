@@ -1,5 +1,5 @@
 // Motif comparison and ranking: pair scans, best values, similarity keys, best matches,
-// rankings, distance matrices and the comparison report sections.
+// rankings and distance matrices. Computation only: the reports are written elsewhere.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +20,30 @@ void forwardScan(RunState& s);
 void backwardScan(RunState& s);
 
 // ---- Best values and the similarity key ----------------------------------------------
+
+// Whose best values a record feeds and keys against.
+enum class RecordSide : std::uint8_t {
+    BothMotifs,        // input comparison, best values: both motifs of every record
+    RecordFirst,       // input comparison, keys: the record's first motif
+    InputByMatchFlag,  // database matching: the input motif, told by matchFlag
+};
+
+// In a database-match record the input motif is the record's first motif exactly when
+// matchFlag is set; the other one is the database motif. The two are numbered apart.
+inline std::int32_t inputMotifID(const dataCombinedScore& r) {
+    return r.matchFlag ? r.motifID1 : r.motifID2;
+}
+inline std::int32_t databaseMotifID(const dataCombinedScore& r) {
+    return r.matchFlag ? r.motifID2 : r.motifID1;
+}
+
+// Best score and longest overlap of every motif 1..motifCount over the records it takes
+// part in on the given side; entry k for motifID k + 1, all zero when it takes part in none.
+std::vector<maxScores> bestValues(std::span<const dataCombinedScore> list, std::size_t motifCount,
+                                  RecordSide side);
+// Every record's similarity key against the best values of its motif on the given side.
+void assignSimilarityKeys(std::span<dataCombinedScore> list, std::span<const maxScores> best,
+                          RecordSide side);
 
 void getMaxScores(RunState& s);
 void calculateSumScoresCompare(RunState& s);
@@ -64,8 +88,16 @@ std::vector<commonBestMatches> rankMotifs(const std::vector<bestMatchList>& list
 std::vector<bestMatchList> topLists(const std::vector<commonBestMatches>& ranking,
                                     const std::vector<bestMatchList>& lists, std::int32_t limit);
 
-// Ranking, report sections, motif groups and distance matrices of the input comparison.
-void getResultsList(RunState& s);
+// Every motif's best matches, over matches across input files and over all matches,
+// indexed by motifID - 1; the global ones are empty with one input file.
+struct ComparisonLists {
+    std::vector<bestMatchList> globalBestMatchLists;
+    std::vector<bestMatchList> allBestMatchLists;
+};
+
+// Ranking of the input comparison: the rankings, the motif groups the combination takes
+// and the distance matrices of the tree, and the lists the report sections show.
+ComparisonLists getResultsList(RunState& s);
 
 // ---- Distance matrices for the motif tree ----------------------------------------------
 
@@ -73,29 +105,3 @@ void getResultsList(RunState& s);
 void fillDistanceMatrix(RunState& s, const std::vector<MatchGroup>& groups);
 // distanceMatrixGlobal over the top global motifs and their partners, from distanceMatrix.
 void fillDistanceMatrixGlobal(RunState& s);
-
-// ---- Comparison report sections --------------------------------------------------------
-
-enum class ComparisonSection : std::uint8_t { GlobalMatching, GlobalAndLocal, EachMotif };
-
-// One listed motif of a section in one document: its title block, then its listing.
-void writeListedMotif(RunState& s, ComparisonSection section, ReportDoc d,
-                      const bestMatchList& list, std::int64_t motifID);
-
-// The global-matching section of every document the answers ask for.
-void writeGlobalMatchingSections(RunState& s, const std::vector<bestMatchList>& globalLists);
-// The one-file notice in place of the global-matching sections.
-void writeOneFileNotices(RunState& s);
-// The global-and-local sections, then the each-motif sections.
-void writeAllMatchesSections(RunState& s, const std::vector<bestMatchList>& allLists);
-
-// ---- Diagnostic dumps ------------------------------------------------------------------
-
-// Which stores a dumped list's identifiers refer to.
-enum class ListSource : std::uint8_t { InputComparison, DatabaseMatching, DatabaseGlobalMatching };
-
-// DatasetsCombinedScoreLists, tab-separated, into outputPath + "combinedScore.txt".
-void writeCombinedScoreList(RunState& s);
-// Any result list, tab-separated, into outputPath + "ScoreDBG" + n + ".txt".
-void writeScoreList(RunState& s, std::vector<dataCombinedScore> list, std::int64_t n,
-                    ListSource source = ListSource::InputComparison);

@@ -1,8 +1,8 @@
-// Ranking of the input comparison: groups, best matches, rankings, top lists, sections.
+// Ranking of the input comparison: groups, best matches, rankings, top lists.
 #include "compare/compare.h"
-#include "state/state.h"
 
-void getResultsList(RunState& s) {
+ComparisonLists getResultsList(RunState& s) {
+    ComparisonLists lists;
     const bool tree = s.motifCluster;
     // Groups are runs of DatasetsCombinedScoreLists itself; the cross-file groups are the
     // same runs read through the global-matching test, in the same order.
@@ -12,30 +12,24 @@ void getResultsList(RunState& s) {
     if (tree) fillDistanceMatrix(s, allMatchGroups);
 
     if (s.numFile > 1) {
-        const std::vector<bestMatchList> globalBestMatchLists =
-            selectBestMatches(s, allMatchGroups, Matching::Global);
+        lists.globalBestMatchLists = selectBestMatches(s, allMatchGroups, Matching::Global);
         s.globalMatchingScoreResultList =
-            rankMotifs(globalBestMatchLists, s.commonBestScoreGlobalList);
+            rankMotifs(lists.globalBestMatchLists, s.commonBestScoreGlobalList);
         *s.console << std::endl;
         s.topGlobalMatchingResults =
-            topLists(s.globalMatchingScoreResultList, globalBestMatchLists, s.numTopMotif);
+            topLists(s.globalMatchingScoreResultList, lists.globalBestMatchLists, s.numTopMotif);
         if (tree) fillDistanceMatrixGlobal(s);
-        writeGlobalMatchingSections(s, globalBestMatchLists);
-    } else {
-        writeOneFileNotices(s);
     }
 
-    const std::vector<bestMatchList> allBestMatchLists =
-        selectBestMatches(s, allMatchGroups, Matching::GlobalAndLocal);
-    s.commonBestScoreResultList = rankMotifs(allBestMatchLists, s.commonBestScoreList);
+    lists.allBestMatchLists = selectBestMatches(s, allMatchGroups, Matching::GlobalAndLocal);
+    s.commonBestScoreResultList = rankMotifs(lists.allBestMatchLists, s.commonBestScoreList);
     *s.console << std::endl;
 
     if (s.combinedMotifFlag && typeAll(s)) {
         s.topGlobalAndLocalMatchingResults =
-            topLists(s.commonBestScoreResultList, allBestMatchLists, s.numTopMotif);
-        for (const bestMatchList& list : allBestMatchLists)
+            topLists(s.commonBestScoreResultList, lists.allBestMatchLists, s.numTopMotif);
+        for (const bestMatchList& list : lists.allBestMatchLists)
             if (!list.empty()) s.topBestMatchesResults.push_back(list);
     }
-
-    if (typeAll(s)) writeAllMatchesSections(s, allBestMatchLists);
+    return lists;
 }

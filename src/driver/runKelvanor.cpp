@@ -6,6 +6,7 @@
 #include "documents/documents.h"
 #include "driver/driver.h"
 #include "input/input.h"
+#include "listings/listings.h"
 
 int runKelvanor(RunState& s) {
     std::ostream& out = *s.console;
@@ -32,8 +33,8 @@ int runKelvanor(RunState& s) {
     calculateSumScoresCompare(s);
     // 11. Headers of every document the answers ask for.
     writeHeaders(s);
-    // 12. Ranking, report sections and listings.
-    getResultsList(s);
+    // 12. Ranking, then the report sections and their listings.
+    writeComparisonSections(s, getResultsList(s));
     // 13. Motif tree, when asked for.
     // 14. Combination of similar motifs, when asked for.
     // 15. Database matching, when a database was chosen (database logos: writeDatabaseMotif

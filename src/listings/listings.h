@@ -1,10 +1,46 @@
-// Per-motif listings of best matches: text and HTML blocks, alignment drawing.
+// The report sections of the comparison, their per-motif listings of best matches (text
+// and HTML blocks, alignment drawing) and the diagnostic dumps of result lists.
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
+#include "compare/compare.h"
 #include "state/state.h"
+
+// ---- Report sections -------------------------------------------------------------------
+
+enum class ComparisonSection : std::uint8_t { GlobalMatching, GlobalAndLocal, EachMotif };
+
+// One listed motif of a section in one document: its title block, then its listing.
+void writeListedMotif(RunState& s, ComparisonSection section, ReportDoc d,
+                      const bestMatchList& list, std::int64_t motifID);
+
+// The global-matching section of every document the answers ask for.
+void writeGlobalMatchingSections(RunState& s, const std::vector<bestMatchList>& globalLists);
+// The one-file notice in place of the global-matching sections.
+void writeOneFileNotices(RunState& s);
+// The global-and-local sections, then the each-motif sections.
+void writeAllMatchesSections(RunState& s, const std::vector<bestMatchList>& allLists);
+// Every comparison section the run asks for, from the ranking's lists.
+void writeComparisonSections(RunState& s, const ComparisonLists& lists);
+
+// ---- Motif pieces shared by title blocks and listing blocks ----------------------------
+
+// "Original motif", its matrix and consensus, then the reverse complement under its label.
+// Leaves the stream in fixed notation with six decimals.
+void writeTextMotifBody(std::ostream& out, const data& motif, const char* revCompLabel);
+
+// Which store a logo image belongs to: input motifs and database motifs are numbered alike.
+enum class LogoStore : std::uint8_t { Input, Database };
+// The path of a motif's logo images below the reports, without ".jpeg" / "RevComp.jpeg".
+std::string logoStem(const std::string& jobID, LogoStore store, std::int64_t motifID);
+// The consensus strings and the two logo images of a motif as one HTML table.
+void writeHtmlMotifTable(std::ostream& out, const std::string& jobID, LogoStore store,
+                         std::int64_t motifID, const data& motif);
+
+// ---- Listings --------------------------------------------------------------------------
 
 // Each writer appends one block per record of the list to its document, in list order,
 // and closes the document again; a document that cannot be opened ends the run.
@@ -43,3 +79,14 @@ struct AlignmentLines {
 // (forward records aligned on the left, backward ones on the right).
 AlignmentLines getAlignmentLines(const dataCombinedScore& r, const data& top, const data& partner,
                                  TopPlace topPlace);
+
+// ---- Diagnostic dumps ------------------------------------------------------------------
+
+// Which stores a dumped list's identifiers refer to.
+enum class ListSource : std::uint8_t { InputComparison, DatabaseMatching, DatabaseGlobalMatching };
+
+// DatasetsCombinedScoreLists, tab-separated, into outputPath + "combinedScore.txt".
+void writeCombinedScoreList(RunState& s);
+// Any result list, tab-separated, into outputPath + "ScoreDBG" + n + ".txt".
+void writeScoreList(RunState& s, std::vector<dataCombinedScore> list, std::int64_t n,
+                    ListSource source = ListSource::InputComparison);

@@ -26,27 +26,9 @@ void writeTableRows(std::ostream& out, const TextLook& look, const dataCombinedS
     out << std::endl;
 }
 
-// The cell settings stay on the stream afterwards: every later number of the document
-// is written in fixed notation with six decimals, as the reports have always shown them.
-void writeMatrix(std::ostream& out, const Matrix& matrix) {
-    for (const Row& row : matrix) {
-        for (double value : row)
-            out << std::setw(12) << std::setprecision(6) << std::left << std::fixed << value;
-        out << std::endl;
-    }
-}
-
 void writeBody(std::ostream& out, Body body, const data& motif) {
     switch (body) {
-    case Body::Matrices:
-        out << "Original motif" << std::endl;
-        writeMatrix(out, motif.matrix);
-        out << "Consensus sequence: " << motif.consensus << std::endl;
-        out << std::endl;
-        out << "Reverse complement motif" << std::endl;
-        writeMatrix(out, motif.revCompMatrix);
-        out << "Consensus sequence: " << motif.revCompConsensus << std::endl;
-        break;
+    case Body::Matrices: writeTextMotifBody(out, motif, "Reverse complement motif"); break;
     case Body::ConsensusOnly:
         out << "Consensus sequence (original motif): " << motif.consensus << std::endl;
         out << "Consensus sequence (reverse complement motif): " << motif.revCompConsensus

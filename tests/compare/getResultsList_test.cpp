@@ -6,6 +6,7 @@
 
 #include "compare/compare.h"
 #include "compare/fixtures.h"
+#include "listings/listings.h"
 #include "support/support.h"
 
 namespace {
@@ -15,7 +16,7 @@ void compareAndRank(RunState& s) {
     backwardScan(s);
     getMaxScores(s);
     calculateSumScoresCompare(s);
-    getResultsList(s);
+    writeComparisonSections(s, getResultsList(s));
 }
 
 bool sameRecords(const bestMatchList& a, const bestMatchList& b) {

@@ -1,7 +1,7 @@
 // Diagnostic dumps: file names, field order and silent failure.
 #include <gtest/gtest.h>
 
-#include "compare/compare.h"
+#include "listings/listings.h"
 #include "compare/fixtures.h"
 #include "support/support.h"
 

@@ -1,9 +1,6 @@
 // The sections of the comparison reports: headings, motif title blocks, listing calls.
-#include <iomanip>
 #include <string>
 
-#include "compare/compare.h"
-#include "state/state.h"
 #include "listings/listings.h"
 #include "model/model.h"
 
@@ -157,16 +154,6 @@ void writeHeading(const RunState& s, Section section, bool html, std::ostream& o
     }
 }
 
-// Matrix cells: left-adjusted, 12 wide, six decimals. The settings stay on the stream, so
-// every later number in the document has six decimals too.
-void writeMatrix(const Matrix& m, std::ostream& out) {
-    out << std::left << std::fixed << std::setprecision(6);
-    for (const Row& row : m) {
-        for (double v : row) out << std::setw(12) << v;
-        out << std::endl;
-    }
-}
-
 void writeTextListingHeading(const SectionLook& look, int starCount, std::int64_t id,
                              std::ostream& out) {
     out << stars(starCount) << look.textHeadingWords << id << " (Highest to Lowest) "
@@ -181,16 +168,9 @@ void writeTitleBlock(const RunState& s, const SectionLook& look, TitleBlock kind
     case TitleBlock::Matrix:
         out << "Dataset #: " << m.datasetNumber << "\t\t" << "Motif ID: " << id << "\t\t"
             << "Motif name: " << m.motifName << std::endl
-            << std::endl
-            << "Original motif" << std::endl;
-        writeMatrix(m.matrix, out);
-        out << "Consensus sequence: " << m.consensus << std::endl
-            << std::endl
-            << look.revCompLabel << std::endl;
-        writeMatrix(m.revCompMatrix, out);
-        out << "Consensus sequence: " << m.revCompConsensus << std::endl
-            << std::endl
             << std::endl;
+        writeTextMotifBody(out, m, look.revCompLabel);
+        out << std::endl << std::endl;
         writeTextListingHeading(look, look.starsMatrix, id, out);
         break;
     case TitleBlock::Consensus:
@@ -203,7 +183,6 @@ void writeTitleBlock(const RunState& s, const SectionLook& look, TitleBlock kind
         writeTextListingHeading(look, look.starsConsensus, id, out);
         break;
     case TitleBlock::HTML: {
-        const std::string image = s.jobID + "image/" + s.jobID + "M" + std::to_string(id);
         out << look.htmlTableTag << std::endl
             << "<col width= '170'>" << std::endl
             << "<col width= '150'>" << std::endl
@@ -215,34 +194,8 @@ void writeTitleBlock(const RunState& s, const SectionLook& look, TitleBlock kind
             << std::endl
             << "</tr>" << std::endl
             << "</table>" << std::endl
-            << look.htmlSeparator << std::endl
-            << "<table class='sansserif' width='1000' border = '0' cellSpacing = '1' "
-               "cellPadding = '1' >"
-            << std::endl
-            << "<col width= '500'>" << std::endl
-            << "<col width= '500'>" << std::endl
-            << "<tr>" << std::endl
-            << "<td><font size = '2'>" << "Original motif" << "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
-            << "Consensus sequence: " << m.consensus << "</font></td>" << std::endl
-            << std::endl
-            << "<td><font size = '2'>" << "Reverse complement motif"
-            << "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;" << "Consensus sequence: " << m.revCompConsensus
-            << "</font></td>" << std::endl
-            << std::endl
-            << "</tr>" << std::endl
-            << "<tr>" << std::endl
-            << "<td></td>" << std::endl
-            << "<td></td>" << std::endl
-            << "</tr>" << std::endl
-            << "<tr>" << std::endl
-            << "<td>" << "<img src = '" << image << ".jpeg'" << "name = 'Image" << id
-            << "' align = 'left' width = '350' height = '100' border = '0'> " << "</td>"
-            << std::endl
-            << "<td>" << "<img src = '" << image << "RevComp.jpeg'" << "name = 'ImageRevComp"
-            << id << "' align = 'left' width = '350' height = '100' border = '0'> " << "</td>"
-            << std::endl
-            << "</tr>" << std::endl
-            << "</table>" << std::endl;
+            << look.htmlSeparator << std::endl;
+        writeHtmlMotifTable(out, s.jobID, LogoStore::Input, id, m);
         if (look.htmlClosesParagraph) out << "</p>" << std::endl;
         out << "<p class='sansserif'>" << std::endl
             << look.htmlHeadingWords << id << " (Highest to Lowest) </b>" << std::endl
@@ -343,4 +296,10 @@ void writeOneFileNotices(RunState& s) {
 void writeAllMatchesSections(RunState& s, const std::vector<bestMatchList>& allLists) {
     writeSection(s, Section::GlobalAndLocal, &s.commonBestScoreResultList, allLists);
     writeSection(s, Section::EachMotif, nullptr, allLists);
+}
+
+void writeComparisonSections(RunState& s, const ComparisonLists& lists) {
+    if (s.numFile > 1) writeGlobalMatchingSections(s, lists.globalBestMatchLists);
+    else writeOneFileNotices(s);
+    if (typeAll(s)) writeAllMatchesSections(s, lists.allBestMatchLists);
 }

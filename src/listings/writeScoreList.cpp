@@ -2,7 +2,7 @@
 #include <fstream>
 #include <string>
 
-#include "compare/compare.h"
+#include "listings/listings.h"
 
 namespace {
 
