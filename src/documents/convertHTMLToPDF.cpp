@@ -1,27 +1,17 @@
 // HTML reports to PDF, each through a generated PHP script that drives the converter.
 // The PDF lands beside its document under the same name.
-#include <sys/stat.h>
-#include <time.h>
-
-#include <cstdlib>
-#include <ctime>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "documents/documents.h"
 #include "model/model.h"
+#include "state/outsideProgram.h"
 
 namespace {
 
 std::string withExtension(const std::string& documentName, const char* extension) {
     return documentName.substr(0, documentName.rfind('.')) + extension;
-}
-
-// Whether a non-empty file stands at the path, written at or after the given second.
-bool madeSince(const std::string& path, std::time_t since) {
-    struct stat st {};
-    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 &&
-           st.st_mtime >= since;
 }
 
 void convertDocument(RunState& s, ReportDoc d) {
@@ -48,18 +38,15 @@ void convertDocument(RunState& s, ReportDoc d) {
         }
     }
 
-    // The clock file times are taken from, in whole seconds (all some file systems keep).
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME_COARSE, &now);
-    const std::time_t started = now.tv_sec;
-    s.console->flush();
-    warn.flush();
     // A path that starts with "-" would be read as an option.
     const std::string scriptArgument = scriptPath.starts_with("-") ? "./" + scriptPath : scriptPath;
-    (void)std::system(("php5 " + shellWord(scriptArgument)).c_str());
+    OutsideCall php;
+    php.arguments = {"php5", scriptArgument};
+    php.product = pdfPath;
+    const OutsideOutcome outcome = runOutsideProgram(php);
     std::remove(scriptPath.c_str());
 
-    if (!madeSince(pdfPath, started)) {
+    if (outcome != OutsideOutcome::Made) {
         warn << "Warning: no PDF was made from " << documentPath << "; the HTML report is kept."
              << std::endl;
         return;

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "state/outsideProgram.h"
 #include "state/state.h"
 
 // How the chosen database is shown to the reader; "None" when none was chosen.
@@ -76,9 +77,10 @@ void writeDatabaseMotifImage(RunState& s, Matrix matrix, std::int64_t motifID);
 // The matrix as the logo generator reads it.
 void writeCountFile(std::ostream& out, const Matrix& matrix);
 enum class LogoStrand { Motif, ReverseComplement };
-// The shell command that draws one logo from a count file into an image file.
-std::string logoCommand(const std::string& inputPath, const std::string& countPath,
-                        const std::string& imagePath, LogoStrand strand);
+// The generator's call that draws one logo from a count file into an image file: the
+// generator beside the output folder, fixed options, the count file as standard input.
+OutsideCall logoCall(const std::string& inputPath, const std::string& countPath,
+                     const std::string& imagePath, LogoStrand strand);
 
 // The run's frames in document order: headers and footers of every document the answers
 // ask for, and the conversion of every HTML document among them.

@@ -2,56 +2,57 @@
 // Two JPEGs per motif: the motif and its reverse complement.
 #include <sys/stat.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <fstream>
+#include <span>
 
 #include "documents/documents.h"
 #include "model/model.h"
+#include "state/outsideProgram.h"
 
 namespace {
 
-constexpr const char* kOptionsBeforeStrand =
-    " --format jpeg --sequence-type dna --units bits --composition none --first-index 1 ";
-constexpr const char* kOptionsAfterStrand =
-    "--size medium --stacks-per-line 80 --show-xaxis YES --show-yaxis YES --ticmarks 1.0 "
-    "--errorbars NO --stack-width 20 --resolution 96 --scale-width yes --color-scheme classic "
-    "--color green A 'Adenine' --color blue C 'Cytosine' --color orange G 'Guanine' "
-    "--color red T 'Thymine' < ";
+constexpr const char* kOptionsBeforeStrand[] = {
+    "--format", "jpeg", "--sequence-type", "dna", "--units", "bits", "--composition", "none",
+    "--first-index", "1"};
+constexpr const char* kOptionsAfterStrand[] = {
+    "--size", "medium", "--stacks-per-line", "80", "--show-xaxis", "YES", "--show-yaxis", "YES",
+    "--ticmarks", "1.0", "--errorbars", "NO", "--stack-width", "20", "--resolution", "96",
+    "--scale-width", "yes", "--color-scheme", "classic",
+    "--color", "green", "A", "Adenine", "--color", "blue", "C", "Cytosine",
+    "--color", "orange", "G", "Guanine", "--color", "red", "T", "Thymine"};
 
-bool nonEmptyFile(const std::string& path) {
-    struct stat st {};
-    return stat(path.c_str(), &st) == 0 && st.st_size > 0;
-}
-
-void drawLogo(RunState& s, const std::string& countPath, const std::string& imagePath,
-              LogoStrand strand) {
-    s.console->flush();
-    s.warnings->flush();
-    const int status = std::system(logoCommand(s.inputPath, countPath, imagePath, strand).c_str());
-    if (status != 0 || !nonEmptyFile(imagePath))
-        *s.warnings << "Warning: the logo generator made no image " << imagePath << std::endl;
-}
+// One motif's two images, drawn from one count file.
+struct MotifLogos {
+    std::string countPath;
+    std::string stem;
+};
 
 // prefix: "M" for input motifs, "D" for database motifs, which are numbered alike.
-void writeImage(RunState& s, const char* prefix, const Matrix& matrix, std::int64_t motifID) {
+void drawLogos(RunState& s, const char* prefix, std::span<const data> motifs) {
     const std::string folder = s.outputPath + s.jobID + "image";
-    const std::string stem = folder + "/" + s.jobID + prefix + std::to_string(motifID);
-    const std::string countPath = stem + ".txt";
     mkdir(folder.c_str(), 0777);  // made by the first logo of the run; a failure shows below
-    {
-        std::ofstream count(countPath, std::ios::out | std::ios::trunc);
-        if (!count.is_open()) fatal(s, Fatal::BadOutputPath);
-        writeCountFile(count, matrix);
+    std::vector<MotifLogos> logos;
+    std::vector<OutsideCall> calls;
+    for (const data& motif : motifs) {
+        const std::string stem = folder + "/" + s.jobID + prefix + std::to_string(motif.motifID);
+        const std::string countPath = stem + ".txt";
+        {
+            std::ofstream count(countPath, std::ios::out | std::ios::trunc);
+            if (!count.is_open()) fatal(s, Fatal::BadOutputPath);
+            writeCountFile(count, motif.matrix);
+        }
+        logos.push_back({countPath, stem});
+        calls.push_back(logoCall(s.inputPath, countPath, stem + ".jpeg", LogoStrand::Motif));
+        calls.push_back(
+            logoCall(s.inputPath, countPath, stem + "RevComp.jpeg", LogoStrand::ReverseComplement));
     }
-    drawLogo(s, countPath, stem + ".jpeg", LogoStrand::Motif);
-    drawLogo(s, countPath, stem + "RevComp.jpeg", LogoStrand::ReverseComplement);
-    std::remove(countPath.c_str());
-}
-
-void walkStore(RunState& s, const std::vector<data>& store,
-               void (*imageWriter)(RunState&, Matrix, std::int64_t)) {
-    for (std::size_t i = 0; i < store.size(); ++i)
-        imageWriter(s, store[i].matrix, store[i].motifID);
+    const std::vector<OutsideOutcome> outcomes = runOutsidePrograms(calls, 1);
+    for (std::size_t k = 0; k < calls.size(); ++k)
+        if (outcomes[k] != OutsideOutcome::Made)
+            *s.warnings << "Warning: the logo generator made no image " << calls[k].product
+                        << std::endl;
+    for (const MotifLogos& l : logos) std::remove(l.countPath.c_str());
 }
 
 }  // namespace
@@ -65,19 +66,30 @@ void writeCountFile(std::ostream& out, const Matrix& matrix) {
     }
 }
 
-std::string logoCommand(const std::string& inputPath, const std::string& countPath,
-                        const std::string& imagePath, LogoStrand strand) {
-    const std::string generator = besideInputFolder(inputPath) + "weblogo-3.4/weblogo";
-    return shellWord(generator) + kOptionsBeforeStrand +
-           (strand == LogoStrand::ReverseComplement ? "--revcomp " : "") + kOptionsAfterStrand +
-           shellWord(countPath) + " > " + shellWord(imagePath);
+OutsideCall logoCall(const std::string& inputPath, const std::string& countPath,
+                     const std::string& imagePath, LogoStrand strand) {
+    OutsideCall call;
+    call.arguments.push_back(besideInputFolder(inputPath) + "weblogo-3.4/weblogo");
+    for (const char* o : kOptionsBeforeStrand) call.arguments.emplace_back(o);
+    if (strand == LogoStrand::ReverseComplement) call.arguments.emplace_back("--revcomp");
+    for (const char* o : kOptionsAfterStrand) call.arguments.emplace_back(o);
+    call.input = countPath;
+    call.output = imagePath;
+    call.product = imagePath;
+    return call;
 }
 
-void writeMotif(RunState& s) { walkStore(s, s.Datasets, writeMotifImage); }
-void writeDatabaseMotif(RunState& s) { walkStore(s, s.DatabaseDatasets, writeDatabaseMotifImage); }
+void writeMotif(RunState& s) { drawLogos(s, "M", s.Datasets); }
+void writeDatabaseMotif(RunState& s) { drawLogos(s, "D", s.DatabaseDatasets); }
 void writeMotifImage(RunState& s, Matrix matrix, std::int64_t motifID) {
-    writeImage(s, "M", matrix, motifID);
+    data motif;
+    motif.motifID = motifID;
+    motif.matrix = std::move(matrix);
+    drawLogos(s, "M", std::span<const data>(&motif, 1));
 }
 void writeDatabaseMotifImage(RunState& s, Matrix matrix, std::int64_t motifID) {
-    writeImage(s, "D", matrix, motifID);
+    data motif;
+    motif.motifID = motifID;
+    motif.matrix = std::move(matrix);
+    drawLogos(s, "D", std::span<const data>(&motif, 1));
 }

@@ -82,29 +82,40 @@ TEST(writeCountFile, writesTheHeadingAndEveryRowInTheDefaultFormat) {
     }
 }
 
-TEST(logoCommand, isTheGeneratorsCommandLineWithEveryOddPathQuoted) {
-    const std::string options =
-        " --format jpeg --sequence-type dna --units bits --composition none --first-index 1 ";
-    const std::string rest =
-        "--size medium --stacks-per-line 80 --show-xaxis YES --show-yaxis YES --ticmarks 1.0 "
-        "--errorbars NO --stack-width 20 --resolution 96 --scale-width yes --color-scheme classic "
-        "--color green A 'Adenine' --color blue C 'Cytosine' --color orange G 'Guanine' --color "
-        "red T 'Thymine' < ";
+TEST(logoCall, isTheGeneratorBesideTheOutputFolderWithItsFixedOptions) {
+    const std::vector<std::string> before = {"--format", "jpeg", "--sequence-type", "dna",
+                                             "--units", "bits", "--composition", "none",
+                                             "--first-index", "1"};
+    const std::vector<std::string> after = {
+        "--size", "medium", "--stacks-per-line", "80", "--show-xaxis", "YES", "--show-yaxis",
+        "YES", "--ticmarks", "1.0", "--errorbars", "NO", "--stack-width", "20", "--resolution",
+        "96", "--scale-width", "yes", "--color-scheme", "classic", "--color", "green", "A",
+        "Adenine", "--color", "blue", "C", "Cytosine", "--color", "orange", "G", "Guanine",
+        "--color", "red", "T", "Thymine"};
+    const auto expected = [&](const std::string& generator, bool revcomp) {
+        std::vector<std::string> a{generator};
+        a.insert(a.end(), before.begin(), before.end());
+        if (revcomp) a.push_back("--revcomp");
+        a.insert(a.end(), after.begin(), after.end());
+        return a;
+    };
     const std::string count = "/data/result/J_2016-05-17_4821_image/J_2016-05-17_4821_M12.txt";
     const std::string image = "/data/result/J_2016-05-17_4821_image/J_2016-05-17_4821_M12.jpeg";
-    EXPECT_EQ(logoCommand("/data/motifs/", count, image, LogoStrand::Motif),
-              "/data/weblogo-3.4/weblogo" + options + rest + count + " > " + image);
-    EXPECT_EQ(logoCommand("/data/motifs/", count, image, LogoStrand::ReverseComplement),
-              "/data/weblogo-3.4/weblogo" + options + "--revcomp " + rest + count + " > " + image);
-    // Seven characters leave the generator relative to the working folder; fewer are kept whole.
-    EXPECT_TRUE(logoCommand("motifs/", "c", "i", LogoStrand::Motif)
-                    .starts_with("weblogo-3.4/weblogo --format"));
-    EXPECT_TRUE(logoCommand("abc", "c", "i", LogoStrand::Motif)
-                    .starts_with("abcweblogo-3.4/weblogo --format"));
-    EXPECT_EQ(logoCommand("/x/my data/motifs/", "/x/my data/result/c.txt", "/x/it's/i.jpeg",
-                          LogoStrand::Motif),
-              "'/x/my data/weblogo-3.4/weblogo'" + options + rest +
-                  "'/x/my data/result/c.txt' > '/x/it'\\''s/i.jpeg'");
+    const OutsideCall motif = logoCall("/data/motifs/", count, image, LogoStrand::Motif);
+    EXPECT_EQ(motif.arguments, expected("/data/weblogo-3.4/weblogo", false));
+    EXPECT_EQ(motif.input, count);
+    EXPECT_EQ(motif.output, image);
+    EXPECT_EQ(motif.product, image);
+    EXPECT_EQ(logoCall("/data/motifs/", count, image, LogoStrand::ReverseComplement).arguments,
+              expected("/data/weblogo-3.4/weblogo", true));
+    // Seven characters leave the generator relative to the working folder; fewer are kept
+    // whole. Blanks and quotes stay as they are: no shell reads them.
+    EXPECT_EQ(logoCall("motifs/", "c", "i", LogoStrand::Motif).arguments.front(),
+              "weblogo-3.4/weblogo");
+    EXPECT_EQ(logoCall("abc", "c", "i", LogoStrand::Motif).arguments.front(),
+              "abcweblogo-3.4/weblogo");
+    EXPECT_EQ(logoCall("/x/it's data/motifs/", "c", "i", LogoStrand::Motif).arguments.front(),
+              "/x/it's data/weblogo-3.4/weblogo");
 }
 
 // A stand-in for the PHP interpreter, first on PATH while it lives: it keeps a copy of the
