@@ -2,31 +2,33 @@
 # make example: a whole run on the bundled example motifs.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+# make test builds with warnings as errors; a plain make build does not.
+WERROR ?= OFF
 
 .PHONY: build test example setup unit asan fuzz bench clean
 
 build:
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKELVANOR_WERROR=$(WERROR)
 	cmake --build build -j$(JOBS)
 
 setup:
 	scripts/setup
 
 test: setup
-	$(MAKE) unit
-	$(MAKE) asan
-	$(MAKE) fuzz
+	$(MAKE) unit WERROR=ON
+	$(MAKE) asan WERROR=ON
+	$(MAKE) fuzz WERROR=ON
 
 unit: build
 	cd build && ctest --output-on-failure -j$(JOBS)
 
 asan:
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKELVANOR_SANITIZE=ON
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKELVANOR_SANITIZE=ON -DKELVANOR_WERROR=$(WERROR)
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j$(JOBS)
 
 fuzz:
-	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVANOR_TESTS=OFF -DKELVANOR_FUZZ=ON
+	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVANOR_TESTS=OFF -DKELVANOR_FUZZ=ON -DKELVANOR_WERROR=$(WERROR)
 	cmake --build build-fuzz -j$(JOBS) --target fuzz_readMotifBlocks
 	scripts/fuzz build-fuzz/tests/fuzz/fuzz_readMotifBlocks $(FUZZ_SECONDS)
 

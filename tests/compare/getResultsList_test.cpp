@@ -63,7 +63,7 @@ Outcome realRun(int threads) {
 
 TEST(getResultsList, realMotifsGiveTheSameResultsOnOneAndEightThreads) {
     const Outcome one = realRun(1), eight = realRun(8);
-    if (one.global.empty()) GTEST_SKIP() << "shared motif collection missing";
+    if (one.global.empty()) FAIL() << kMissingMotifData;
     ASSERT_EQ(one.global.size(), eight.global.size());
     for (std::size_t k = 0; k < one.global.size(); ++k) {
         EXPECT_EQ(one.global[k].motifID, eight.global[k].motifID);
@@ -94,7 +94,7 @@ TEST(getResultsList, topListsHoldEachGroupsOwnMotifFirst) {
     RunState s;
     if (!loadMotifFiles(s, {"jaspar2016_rsat/pfm_nematodes.txt", "jaspar2016_rsat/pfm_insects.txt"},
                         30))
-        GTEST_SKIP() << "shared motif collection missing";
+        FAIL() << kMissingMotifData;
     placeDocuments(s, w);
     std::ostringstream console;
     s.console = &console;

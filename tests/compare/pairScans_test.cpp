@@ -5,6 +5,7 @@
 
 #include "compare/compare.h"
 #include "compare/fixtures.h"
+#include "support/support.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ TEST(pairScans, giveTheSameListForAnyThreadCount) {
     for (int threads : {1, 3, 8}) {
         RunState s;
         if (!loadMotifFiles(s, {"jaspar2016_rsat/pfm_vertebrates.txt"}, 120))
-            GTEST_SKIP() << "shared motif collection missing";
+            FAIL() << kMissingMotifData;
         s.simCutoff = 0.75;
         s.numThread = threads;
         forwardScan(s);

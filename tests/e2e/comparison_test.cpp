@@ -37,7 +37,7 @@ std::vector<std::pair<std::string, std::string>> reportsOf(int threads) {
 
 TEST(endToEnd, reportsAreIdenticalOnOneAndEightThreads) {
     const auto one = reportsOf(1);
-    if (one.empty()) GTEST_SKIP() << "shared motif collection missing";
+    if (one.empty()) FAIL() << kMissingMotifData;
     const auto eight = reportsOf(8);
     ASSERT_EQ(one.size(), 5u);
     ASSERT_EQ(eight.size(), one.size());

@@ -45,6 +45,11 @@ void linkOutsideTools(const fs::path& folder);
 
 // A real motif file of the shared collection; empty when the collection is not there.
 std::string motifDataPath(const std::string& relative);
+// Tests on the real motifs fail, never skip, without them: a quiet skip would let the
+// thread-count and reader proofs pass unseen.
+inline constexpr const char* kMissingMotifData =
+    "the shared motif collection is missing: ../shared/data/motifs beside the project "
+    "(or KELVANOR_MOTIF_DATA) must hold it";
 
 // An input motif as the readers leave it: reverse complement and both consensus strings.
 data completedMotif(std::int64_t id, std::int32_t dataset, std::string name, Matrix matrix);
