@@ -1,4 +1,4 @@
-// One database block into one motif; the three layouts differ only in the table below.
+// One database block into one motif; the layouts differ only in the rules below.
 #include <algorithm>
 #include <array>
 #include <cmath>
