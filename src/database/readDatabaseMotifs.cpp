@@ -1,0 +1,52 @@
+// Cutting a database file into blocks of lines and reading each block as one motif.
+#include "database/databaseReaders.h"
+
+namespace {
+
+bool separator(char c) { return c == ' ' || c == '\t'; }
+
+// Trailing line-end characters go too, so CRLF files read like LF files.
+std::vector<std::string> lineTokens(const std::string& line) {
+    std::size_t end = line.size();
+    while (end > 0 && (separator(line[end - 1]) || line[end - 1] == '\r' || line[end - 1] == '\n'))
+        --end;
+    std::vector<std::string> tokens;
+    std::size_t i = 0;
+    while (i < end) {
+        while (i < end && separator(line[i])) ++i;
+        std::size_t j = i;
+        while (j < end && !separator(line[j])) ++j;
+        if (j > i) tokens.push_back(line.substr(i, j - i));
+        i = j;
+    }
+    return tokens;
+}
+
+}  // namespace
+
+std::vector<DatabaseBlock> splitDatabaseBlocks(std::istream& in) {
+    std::vector<DatabaseBlock> blocks;
+    DatabaseBlock pending;
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> tokens = lineTokens(line);
+        if (!tokens.empty()) {
+            pending.push_back(std::move(tokens));
+        } else if (!pending.empty()) {
+            blocks.push_back(std::move(pending));
+            pending.clear();
+        }
+    }
+    // A file need not end with a line end; its last motif is still a motif.
+    if (!pending.empty()) blocks.push_back(std::move(pending));
+    return blocks;
+}
+
+std::vector<data> readDatabaseMotifs(std::istream& in, const DatabaseEntry& database) {
+    const std::vector<DatabaseBlock> blocks = splitDatabaseBlocks(in);
+    std::vector<data> motifs;
+    motifs.reserve(blocks.size());
+    for (const DatabaseBlock& block : blocks)
+        motifs.push_back(
+            readDatabaseBlock(block, static_cast<std::int64_t>(motifs.size()) + 1, database));
+    return motifs;
+}
