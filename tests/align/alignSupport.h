@@ -1,6 +1,7 @@
 // Toolkit, merge and combination tests: one-hot motifs, placement records, record equality.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "model/records.h"
@@ -58,3 +59,7 @@ inline bool sameStep(const combinedMatrices& a, const combinedMatrices& b) {
            a.mergedFlag == b.mergedFlag && a.alignmentLine1 == b.alignmentLine1 &&
            a.alignmentLine2 == b.alignmentLine2;
 }
+
+// An input motif of one-hot rows, completed as a reader leaves it.
+data oneHotMotif(std::int64_t id, std::int32_t dataset, const std::string& name,
+                 std::string_view bases);
