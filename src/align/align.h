@@ -21,16 +21,14 @@ inline constexpr std::int32_t kScanMatrix2 = 2;
 // shorter than the minimum overlap.
 std::vector<dataCombinedScore> forwardScanTwoMatrices(const Matrix& matrix1, const Matrix& matrix2,
                                                       double simCutoff, int threads);
-std::vector<dataCombinedScore> backwardScanTwoMatrices(const Matrix& matrix1,
-                                                       const Matrix& matrix2, double simCutoff,
-                                                       int threads);
+std::vector<dataCombinedScore> backwardScanTwoMatrices(const Matrix& matrix1, const Matrix& matrix2,
+                                                       double simCutoff, int threads);
 
 // The best values a pair of rows1 and rows2 rows could reach: a perfect score over the
 // whole shorter motif. A two-matrix record's key is its distance from them.
 inline maxScores pairIdeal(std::size_t rows1, std::size_t rows2) {
     const std::size_t shorter = rows1 < rows2 ? rows1 : rows2;
-    return {.bestScore = kMaxCellScore,
-            .longestOverlap = static_cast<std::int32_t>(shorter)};
+    return {.bestScore = kMaxCellScore, .longestOverlap = static_cast<std::int32_t>(shorter)};
 }
 inline double twoMatrixKey(const dataCombinedScore& r, const maxScores& ideal) {
     return (static_cast<double>(overlapDifference(r, ideal)) + scoreDifference(r, ideal)) * 0.5;
@@ -61,7 +59,8 @@ std::optional<MergeFrame> mergeFrame(std::size_t rows1, std::size_t rows2,
 
 // One row per frame row: the mean of both matrices where they lie on each other, else a
 // copy of the one that covers it. Empty when the record places no such pair.
-Matrix combinedTwoMatrices(const Matrix& matrix1, const Matrix& matrix2, const dataCombinedScore& r);
+Matrix combinedTwoMatrices(const Matrix& matrix1, const Matrix& matrix2,
+                           const dataCombinedScore& r);
 
 // The two lines of the alignment joined by "_": '-' everywhere but on each matrix's own
 // frame rows, which carry its consensus letters. Empty when the record places no such pair.

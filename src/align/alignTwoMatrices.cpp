@@ -12,9 +12,9 @@ void placeLetters(std::string& line, const std::string& consensus, std::int64_t 
                   std::size_t rows, Anchor anchor) {
     const std::size_t count = std::min(consensus.size(), rows);
     for (std::size_t k = 0; k < count; ++k) {
-        const std::int64_t column =
-            anchor == Anchor::Begin ? start + static_cast<std::int64_t>(k)
-                                    : start + static_cast<std::int64_t>(rows - 1 - k);
+        const std::int64_t column = anchor == Anchor::Begin
+                                        ? start + static_cast<std::int64_t>(k)
+                                        : start + static_cast<std::int64_t>(rows - 1 - k);
         const char letter =
             anchor == Anchor::Begin ? consensus[k] : consensus[consensus.size() - 1 - k];
         line[static_cast<std::size_t>(column)] = letter;

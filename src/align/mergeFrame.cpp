@@ -13,8 +13,8 @@ std::optional<MergeFrame> mergeFrame(std::size_t rows1, std::size_t rows2,
     const std::int64_t w = l1 + l2 - std::int64_t{r.overlapLength};
     const bool forward = r.direction == Direction::Forward;
     const Anchor anchor = forward ? Anchor::Begin : Anchor::End;
-    // The first motif of a backward placement that ends its letters at start + rows - 1.
-    const auto endingAt = [&](std::int64_t lastRow, std::int64_t rows) {
+    // Where a motif of `rows` rows starts when its last row lies on `lastRow`.
+    const auto endingAt = [](std::int64_t lastRow, std::int64_t rows) {
         return lastRow - rows + 1;
     };
 

@@ -17,15 +17,17 @@ std::vector<dataCombinedScore> scanTwoMatrices(const Matrix& matrix1, const Matr
     const ScanLimits limits{.simCutoff = simCutoff};
 
     // One task per pass, joined straight pass first: the list is the same for any thread
-    // count before it is sorted.
-    constexpr RecordOrder kPasses[2] = {RecordOrder::pairOrder, RecordOrder::mirroredOrder};
+    // count before it is sorted. Threads beyond one per pass would only wait.
+    constexpr RecordOrder kPasses[] = {RecordOrder::pairOrder, RecordOrder::mirroredOrder};
+    constexpr int kPassCount = 2;
     std::vector<dataCombinedScore> list;
-    parallelScan(2, threads,
-                 [&](std::size_t first, std::size_t last, std::vector<dataCombinedScore>& out) {
-                     for (std::size_t p = first; p < last; ++p)
-                         scanPair(one, two, kPasses[p], D, limits, out);
-                 },
-                 list);
+    parallelScan(
+        kPassCount, std::min(threads, kPassCount),
+        [&](std::size_t first, std::size_t last, std::vector<dataCombinedScore>& out) {
+            for (std::size_t p = first; p < last; ++p)
+                scanPair(one, two, kPasses[p], D, limits, out);
+        },
+        list);
 
     // Forward and backward lists share one key, so their first records compare.
     const maxScores ideal = pairIdeal(matrix1.size(), matrix2.size());
@@ -42,8 +44,7 @@ std::vector<dataCombinedScore> forwardScanTwoMatrices(const Matrix& matrix1, con
     return scanTwoMatrices<Direction::Forward>(matrix1, matrix2, simCutoff, threads);
 }
 
-std::vector<dataCombinedScore> backwardScanTwoMatrices(const Matrix& matrix1,
-                                                       const Matrix& matrix2, double simCutoff,
-                                                       int threads) {
+std::vector<dataCombinedScore> backwardScanTwoMatrices(const Matrix& matrix1, const Matrix& matrix2,
+                                                       double simCutoff, int threads) {
     return scanTwoMatrices<Direction::Backward>(matrix1, matrix2, simCutoff, threads);
 }

@@ -4,9 +4,10 @@
 
 namespace {
 
-using ChainStep = std::vector<combinedMatrices> (*)(const Matrix&, const bestMatchList&,
-                                                   std::int32_t, const std::vector<data>&,
-                                                   double, int);
+using ChainStep = std::vector<combinedMatrices> (*)(const Matrix& currentMatrix,
+                                                    const bestMatchList& group, std::int32_t index,
+                                                    const std::vector<data>& motifs,
+                                                    double simCutoff, int threads);
 
 // Each result set's own merge chain, by MergeMode.
 constexpr ChainStep kChainSteps[] = {combinedMatrixG, combinedMatrixGL, combinedMatrixB};

@@ -66,14 +66,13 @@ void writeChain(std::ostream& out, const std::vector<combinedMatrices>& chain,
     out << rule << std::endl;
     for (const combinedMatrices& r : chain) {
         if (merged(r)) {
-            const std::array<std::string, 7> cells{
-                r.motifName1,
-                r.motifName2,
-                r.matchFormat1,
-                r.matchFormat2,
-                getConsensusString(r.matrix1),
-                getConsensusString(r.matrix2),
-                getConsensusString(r.combinedMatrix)};
+            const std::array<std::string, 7> cells{r.motifName1,
+                                                   r.motifName2,
+                                                   r.matchFormat1,
+                                                   r.matchFormat2,
+                                                   getConsensusString(r.matrix1),
+                                                   getConsensusString(r.matrix2),
+                                                   getConsensusString(r.combinedMatrix)};
             writeRow(out, widths, cells);
         }
         out << std::endl;

@@ -13,7 +13,7 @@
 // The three result sets whose groups are merged.
 enum class MergeMode : std::uint8_t { Global, GlobalAndLocal, BestMatches };
 
-// What a combined matrix is called in the records it takes part in.
+// What a combined matrix is called in the records that name it.
 inline constexpr const char* kCombinedMotifName = "Combined Motif";
 
 // The stored motif of an identifier; none when the identifier is outside the store.
@@ -56,13 +56,15 @@ std::vector<combinedMatrices> refusedRecords(const bestMatchList& group, std::si
 // per entry merged; at a refused merge the "N" records of that entry and every later one;
 // nothing from an entry whose combined motif finds no alignment with it. An index outside
 // the group gives nothing. One entry per result set, alike but for the set they serve.
-std::vector<combinedMatrices> combinedMatrixG(const Matrix& currentMatrix, const bestMatchList& group,
-                                              std::int32_t index, const std::vector<data>& motifs,
-                                              double simCutoff, int threads);
+std::vector<combinedMatrices> combinedMatrixG(const Matrix& currentMatrix,
+                                              const bestMatchList& group, std::int32_t index,
+                                              const std::vector<data>& motifs, double simCutoff,
+                                              int threads);
 std::vector<combinedMatrices> combinedMatrixGL(const Matrix& currentMatrix,
                                                const bestMatchList& group, std::int32_t index,
                                                const std::vector<data>& motifs, double simCutoff,
                                                int threads);
-std::vector<combinedMatrices> combinedMatrixB(const Matrix& currentMatrix, const bestMatchList& group,
-                                              std::int32_t index, const std::vector<data>& motifs,
-                                              double simCutoff, int threads);
+std::vector<combinedMatrices> combinedMatrixB(const Matrix& currentMatrix,
+                                              const bestMatchList& group, std::int32_t index,
+                                              const std::vector<data>& motifs, double simCutoff,
+                                              int threads);

@@ -55,9 +55,10 @@ std::vector<combinedMatrices> mergeChain(const Matrix& currentMatrix, const best
 
 }  // namespace
 
-std::vector<combinedMatrices> combinedMatrixG(const Matrix& currentMatrix, const bestMatchList& group,
-                                              std::int32_t index, const std::vector<data>& motifs,
-                                              double simCutoff, int threads) {
+std::vector<combinedMatrices> combinedMatrixG(const Matrix& currentMatrix,
+                                              const bestMatchList& group, std::int32_t index,
+                                              const std::vector<data>& motifs, double simCutoff,
+                                              int threads) {
     return mergeChain(currentMatrix, group, index, motifs, simCutoff, threads);
 }
 
@@ -68,8 +69,9 @@ std::vector<combinedMatrices> combinedMatrixGL(const Matrix& currentMatrix,
     return mergeChain(currentMatrix, group, index, motifs, simCutoff, threads);
 }
 
-std::vector<combinedMatrices> combinedMatrixB(const Matrix& currentMatrix, const bestMatchList& group,
-                                              std::int32_t index, const std::vector<data>& motifs,
-                                              double simCutoff, int threads) {
+std::vector<combinedMatrices> combinedMatrixB(const Matrix& currentMatrix,
+                                              const bestMatchList& group, std::int32_t index,
+                                              const std::vector<data>& motifs, double simCutoff,
+                                              int threads) {
     return mergeChain(currentMatrix, group, index, motifs, simCutoff, threads);
 }

@@ -6,18 +6,18 @@ namespace {
 
 // A record of one alignment: the fields it takes over from the alignment, the matrices,
 // the flag and the two drawing lines.
-struct StepParts {
+struct StepFields {
     std::string name1, name2;
     Matrix matrix1, matrix2, combined;
     std::string mergedFlag;
     std::pair<std::string, std::string> lines;
 };
 
-combinedMatrices stepRecord(const dataCombinedScore& r, StepParts parts) {
+combinedMatrices stepRecord(const dataCombinedScore& r, StepFields fields) {
     return {.motifID1 = r.motifID1,
             .motifID2 = r.motifID2,
-            .motifName1 = std::move(parts.name1),
-            .motifName2 = std::move(parts.name2),
+            .motifName1 = std::move(fields.name1),
+            .motifName2 = std::move(fields.name2),
             .matchFormat1 = std::string(strandText(r.matchFormat1)),
             .matchFormat2 = std::string(strandText(r.matchFormat2)),
             .matchFlag = std::string(r.matchFlagText()),
@@ -25,12 +25,12 @@ combinedMatrices stepRecord(const dataCombinedScore& r, StepParts parts) {
             .position = r.position,
             .overlapLength = r.overlapLength,
             .similarityScore = r.similarityScore,
-            .matrix1 = std::move(parts.matrix1),
-            .matrix2 = std::move(parts.matrix2),
-            .combinedMatrix = std::move(parts.combined),
-            .mergedFlag = std::move(parts.mergedFlag),
-            .alignmentLine1 = std::move(parts.lines.first),
-            .alignmentLine2 = std::move(parts.lines.second)};
+            .matrix1 = std::move(fields.matrix1),
+            .matrix2 = std::move(fields.matrix2),
+            .combinedMatrix = std::move(fields.combined),
+            .mergedFlag = std::move(fields.mergedFlag),
+            .alignmentLine1 = std::move(fields.lines.first),
+            .alignmentLine2 = std::move(fields.lines.second)};
 }
 
 }  // namespace
@@ -40,7 +40,8 @@ const data* motifAt(const std::vector<data>& motifs, std::int64_t motifID) {
     return &motifs[static_cast<std::size_t>(motifID - 1)];
 }
 
-std::optional<ScannedPair> scannedPair(const dataCombinedScore& r, const std::vector<data>& motifs) {
+std::optional<ScannedPair> scannedPair(const dataCombinedScore& r,
+                                       const std::vector<data>& motifs) {
     const data* first = motifAt(motifs, r.matchFlag ? r.motifID1 : r.motifID2);
     const data* second = motifAt(motifs, r.matchFlag ? r.motifID2 : r.motifID1);
     if (!first || !second) return std::nullopt;

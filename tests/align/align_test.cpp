@@ -152,7 +152,8 @@ TEST(combinedTwoMatrices, laysBothMotifsOnTheirFrameRows) {
 }
 
 TEST(combinedTwoMatrices, aMotifMergedWithItselfAtPosition1IsUnchanged) {
-    const Matrix m = {{0.1, 0.2, 0.3, 0.4}, {0.7, 0.1, 0.1, 0.1}, {0, 0, 1, 0}, {0.25, 0.25, 0.25, 0.25}};
+    const Matrix m = {
+        {0.1, 0.2, 0.3, 0.4}, {0.7, 0.1, 0.1, 0.1}, {0, 0, 1, 0}, {0.25, 0.25, 0.25, 0.25}};
     EXPECT_EQ(combinedTwoMatrices(m, m, placed({.overlap = 4})), m);
 }
 

@@ -93,7 +93,8 @@ std::string expectedReport(MergeMode mode) {
            stepLines("Backward", 3, 4, "--TTGCA", "GCATGG-") + "\n" +
            "\n" +  // the chain without a merge
            "\n" +  // the empty chain
-           banner("9") + "\n" + kRule + heading + kRule + stepLines("Forward", 1, 4, "ACGT", "ACGT") +
+           banner("9") + "\n" + kRule + heading + kRule +
+           stepLines("Forward", 1, 4, "ACGT", "ACGT") +
            tableRow({"Combined Motif", "Zeta", kRev, kRev, "ACGTT", "CGTT", "ACGTT"}) +
            stepLines("Backward", 1, 4, "ACGTT", "-CGTT") + "\n";
 }

@@ -108,7 +108,8 @@ TEST(mergeChain, aRefusedMergeListsThatEntryAndEveryLaterOneWithItsOwnAlignment)
         EXPECT_EQ(r.position, g.position);
         EXPECT_EQ(r.overlapLength, g.overlapLength);
         EXPECT_EQ(r.similarityScore, g.similarityScore);
-        EXPECT_EQ(r.matrix1, g.matchFormat1 == Original ? motifs[0].matrix : motifs[0].revCompMatrix);
+        EXPECT_EQ(r.matrix1,
+                  g.matchFormat1 == Original ? motifs[0].matrix : motifs[0].revCompMatrix);
         // The refused step took M5 on its reverse strand, as the combined motif's: every
         // later entry's combined column holds its own motif in that strand. (M5's empty
         // row equals nothing, so its matrices are told by their size.)
