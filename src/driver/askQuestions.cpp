@@ -24,15 +24,20 @@ struct Dialogue {
         return w;
     }
 
+    // A carriage return before the line feed is part of the line end: answer files
+    // written on other systems end their lines that way.
     std::string line() {
         std::string l;
         s.in->clear();
         if (!std::getline(*s.in, l)) fatal(s, Fatal::EndOfInput);
+        if (!l.empty() && l.back() == '\r') l.pop_back();
         return l;
     }
 
     // The line end behind a word answer, so that the next whole-line read starts afresh.
-    void discardOne() { s.in->get(); }
+    void discardOne() {
+        if (s.in->get() == '\r' && s.in->peek() == '\n') s.in->get();
+    }
 
     // A word answer holding a whole number within [low, high].
     int wholeNumber(std::string& typed, int low, int high, const char* refusal) {

@@ -41,6 +41,7 @@ struct RunState {
     OutputFormat outputFileFormat = OutputFormat::Text;
     std::string outputPath;
     std::string jobID;
+    std::string jobClaim;  // the empty file that holds jobID for this run until it is written
 
     // Counters and fixed values.
     std::int64_t matrixIDNum = 1;

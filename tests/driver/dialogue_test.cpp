@@ -131,6 +131,31 @@ TEST_F(Dialogue, refusedAnswersAreAskedAgainWithTheirMessage) {
     }
 }
 
+TEST_F(Dialogue, answersWithCarriageReturnLineEndsReadAsTheSameAnswers) {
+    Answers a = base();
+    a.numFiles = "2";
+    a.files = {{"a.txt", "4"}, {"b.txt", "1"}};
+    a.database = "8";
+    a.tree = "Y";
+    a.type = "All";
+    a.format = "PDF";
+    std::string crlf;
+    for (char c : a.text()) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    RunState lf, cr;
+    const std::string expected = ask(lf, a.text());
+    omp_set_num_threads(threadsBefore_);  // the first dialogue applied its thread count
+    EXPECT_EQ(ask(cr, crlf), expected);
+    EXPECT_EQ(cr.inputPath, "/tmp/motifs/");
+    ASSERT_EQ(cr.FileNameType.size(), 2u);
+    EXPECT_EQ(cr.FileNameType[1].fileName, "b.txt");
+    EXPECT_EQ(cr.FileNameType[1].fileFormat, 1);
+    EXPECT_EQ(cr.DBName, findDatabase("transfac"));
+    EXPECT_TRUE(cr.motifCluster);
+    EXPECT_EQ(cr.outputFileType, OutputType::All);
+    EXPECT_EQ(cr.outputFileFormat, OutputFormat::PDF);
+    EXPECT_EQ(cr.outputPath, "/tmp");
+}
+
 TEST_F(Dialogue, threadCountIsCappedAtTheMachineMaximumAndApplied) {
     omp_set_num_threads(8);
     Answers a = base();
