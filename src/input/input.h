@@ -32,12 +32,18 @@ enum class BlockShape { None, Transfac, Jaspar, Consensus, MEME, RawPSSM, SeqAli
 BlockShape recognizeBlock(const Block& block, bool& matrixSeen);
 
 // Cuts a file's text into blocks and reads every recognised one, in file order.
-// firstMotifID is the identifier the file's first motif will get.
-std::vector<ReadMotif> readMotifBlocks(std::istream& in, std::int64_t firstMotifID);
+// firstMotifID is the identifier the file's first motif will get. unreadLines, when
+// given, receives the number of non-blank lines that went into no motif.
+std::vector<ReadMotif> readMotifBlocks(std::istream& in, std::int64_t firstMotifID,
+                                       std::size_t* unreadLines = nullptr);
 
 // Every input file in list order, then the longest motif name.
 void readInput(RunState& s, std::vector<fileNameAndType> files);
 void readInputFile(RunState& s, const std::string& fileName, std::int32_t fileIndex);
+// The standard-error note on what a file held that gave no motif, or motifs without
+// positions; empty when the file was read whole.
+std::string unreadNote(const std::string& fileName, std::size_t unreadLines,
+                       const std::vector<const data*>& withoutPositions);
 // Reverse complement, consensus strings, identity; appends the motif to Datasets.
 void completeMotif(RunState& s, ReadMotif motif, std::int32_t fileIndex);
 

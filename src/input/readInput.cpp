@@ -31,10 +31,34 @@ void readInputFile(RunState& s, const std::string& fileName, std::int32_t fileIn
         fatal(s, Fatal::BadInputPath);
     std::ifstream file(path);
     if (!file.is_open()) fatal(s, Fatal::BadInputPath);
-    for (ReadMotif& motif : readMotifBlocks(file, s.matrixIDNum))
+    std::size_t unread = 0;
+    const std::size_t first = s.Datasets.size();
+    for (ReadMotif& motif : readMotifBlocks(file, s.matrixIDNum, &unread))
         completeMotif(s, std::move(motif), fileIndex);
+    std::vector<const data*> withoutPositions;
+    for (std::size_t k = first; k < s.Datasets.size(); ++k)
+        if (s.Datasets[k].matrix.empty()) withoutPositions.push_back(&s.Datasets[k]);
+    const std::string note = unreadNote(fileName, unread, withoutPositions);
+    if (!note.empty()) *s.warnings << note << std::endl;
     ++s.dNum;
     s.mNum = 1;
+}
+
+std::string unreadNote(const std::string& fileName, std::size_t unreadLines,
+                       const std::vector<const data*>& withoutPositions) {
+    std::string note;
+    if (unreadLines > 0)
+        note = std::to_string(unreadLines) + (unreadLines == 1 ? " line fits" : " lines fit") +
+               " no motif layout and " + (unreadLines == 1 ? "was" : "were") + " not read";
+    if (!withoutPositions.empty()) {
+        if (!note.empty()) note += "; ";
+        note += withoutPositions.size() == 1 ? "a motif came out without positions:"
+                                             : "motifs came out without positions:";
+        for (std::size_t k = 0; k < withoutPositions.size(); ++k)
+            note += (k == 0 ? " " : ", ") + std::to_string(withoutPositions[k]->motifID) + " (" +
+                    withoutPositions[k]->motifName + ")";
+    }
+    return note.empty() ? note : "Warning: " + fileName + ": " + note + ".";
 }
 
 void readInput(RunState& s, std::vector<fileNameAndType> files) {

@@ -38,8 +38,10 @@ ReadMotif readBlock(BlockShape shape, const Block& block, std::int64_t motifID) 
 
 }  // namespace
 
-std::vector<ReadMotif> readMotifBlocks(std::istream& in, std::int64_t firstMotifID) {
+std::vector<ReadMotif> readMotifBlocks(std::istream& in, std::int64_t firstMotifID,
+                                       std::size_t* unreadLines) {
     std::vector<ReadMotif> motifs;
+    std::size_t lost = 0;
     Block block;
     int linesSinceCheck = 0;
     bool matrixSeen = false;
@@ -62,12 +64,15 @@ std::vector<ReadMotif> readMotifBlocks(std::istream& in, std::int64_t firstMotif
             evaluate();
         } else if (linesSinceCheck == kBlockLineLimit) {
             evaluate();
+            ++lost;
         } else {
             block.push_back(tokens(line));
             ++linesSinceCheck;
         }
     }
     if (linesSinceCheck > 0) evaluate();
+    // Whatever is still waiting fits no layout.
+    if (unreadLines != nullptr) *unreadLines = lost + block.size();
     return motifs;
 }
 

@@ -65,6 +65,24 @@ TEST(endToEnd, twoFilesGiveTheInputListingAndTheConsoleTranscript) {
               "0.000000\t1.000000\t0.000000\t0.000000\t\n\n\n");
 }
 
+TEST(endToEnd, whatAFileHeldThatGaveNoMotifIsToldOnStandardErrorOnly) {
+    Workspace clean, noisy;
+    const RunResult expected = runProgram(clean.root, twoFiles(clean).text());
+    Answers a = twoFiles(noisy);
+    noisy.write("bb.txt", std::string(kPssm) + "\n\n>empty\n\nnotes at the end\nof the file\n");
+    const RunResult r = runProgram(noisy.root, a.text());
+    ASSERT_EQ(r.status, 0) << r.console << r.errors;
+    // Standard output is the clean run's, but for the file's motif count.
+    std::string console = withoutRoot(masked(expected.console), clean);
+    const std::string count = "bb.txt          2";
+    console.replace(console.find(count), count.size(), "bb.txt          3");
+    EXPECT_EQ(withoutRoot(masked(r.console), noisy), console);
+    EXPECT_EQ(r.errors,
+              "Warning: bb.txt: 2 lines fit no motif layout and were not read; a motif came out "
+              "without positions: 4 (empty).\n");
+    EXPECT_EQ(expected.errors, "");
+}
+
 TEST(endToEnd, fatalConditionsPrintTheirLineAndExitWithOne) {
     struct Case {
         const char* what;

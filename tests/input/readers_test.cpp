@@ -124,6 +124,45 @@ TEST(readMotifBlocks, unfitParagraphAbsorbsTheRestOfTheFile) {
     EXPECT_TRUE(read("my motif file\n\n>a\nACGT\n\n>b\n1 0 0 0\n0 1 0 0\n").empty());
 }
 
+TEST(readMotifBlocks, countsTheLinesThatWentIntoNoMotif) {
+    std::string limit;
+    for (int i = 0; i < 40; ++i) limit += "0.1 0.2 0.3 0.4\n";
+    struct Case {
+        const char* what;
+        std::string text;
+        std::size_t motifs, unread;
+    } cases[] = {
+        {"every line read", ">a\nACGT\n\n>b\n1 0 0 0\n0 1 0 0\n", 2, 0},
+        {"an unfit first paragraph absorbs the rest",
+         "my motif file\n\n>a\nACGT\n\n>b\n1 0 0 0\n0 1 0 0\n", 0, 6},
+        {"trailing words after the last motif", ">a\nACGT\n\nthe end of it\nreally\n", 1, 2},
+        {"the line lost at the thirty-one-line cut", limit, 2, 1},
+        {"blank lines are not counted", "\n\n  \n\t\n", 0, 0},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.text);
+        std::size_t unread = 99;
+        EXPECT_EQ(readMotifBlocks(in, 1, &unread).size(), c.motifs) << c.what;
+        EXPECT_EQ(unread, c.unread) << c.what;
+    }
+}
+
+TEST(unreadNote, saysHowManyLinesWereNotReadAndWhichMotifsHaveNoPositions) {
+    data a, b;
+    a.motifID = 3;
+    a.motifName = "MA1";
+    b.motifID = 7;
+    b.motifName = "alone";
+    EXPECT_EQ(unreadNote("f.txt", 0, {}), "");
+    EXPECT_EQ(unreadNote("f.txt", 1, {}),
+              "Warning: f.txt: 1 line fits no motif layout and was not read.");
+    EXPECT_EQ(unreadNote("f.txt", 12, {&a}),
+              "Warning: f.txt: 12 lines fit no motif layout and were not read; a motif came out "
+              "without positions: 3 (MA1).");
+    EXPECT_EQ(unreadNote("f.txt", 0, {&a, &b}),
+              "Warning: f.txt: motifs came out without positions: 3 (MA1), 7 (alone).");
+}
+
 TEST(readMotifBlocks, shortTransfacParagraphWaitsForItsCountLines) {
     const auto motifs = read("ID m1\nXX\n\n01 1 0 0 0\n02 0 1 0 0\n03 0 0 1 0\n04 0 0 0 1\nXX\n");
     ASSERT_EQ(motifs.size(), 1u);
