@@ -22,19 +22,21 @@ constexpr const char* kOptionsAfterStrand[] = {
     "--color", "green", "A", "Adenine", "--color", "blue", "C", "Cytosine",
     "--color", "orange", "G", "Guanine", "--color", "red", "T", "Thymine"};
 
-// One motif's two images, drawn from one count file.
-struct MotifLogos {
-    std::string countPath;
-    std::string stem;
-};
-
 // prefix: "M" for input motifs, "D" for database motifs, which are numbered alike.
+// The generator runs as many at once as the run has threads; what it made and the
+// warnings come out as if the logos were drawn one after another.
 void drawLogos(RunState& s, const char* prefix, std::span<const data> motifs) {
     const std::string folder = s.outputPath + s.jobID + "image";
     mkdir(folder.c_str(), 0777);  // made by the first logo of the run; a failure shows below
-    std::vector<MotifLogos> logos;
+    std::vector<std::string> countPaths;
     std::vector<OutsideCall> calls;
     for (const data& motif : motifs) {
+        if (motif.matrix.empty()) {
+            // The generator would draw an empty logo, which reads as a motif.
+            *s.warnings << "Warning: motif " << motif.motifID << " (" << motif.motifName
+                        << ") has no positions; no logo is drawn for it." << std::endl;
+            continue;
+        }
         const std::string stem = folder + "/" + s.jobID + prefix + std::to_string(motif.motifID);
         const std::string countPath = stem + ".txt";
         {
@@ -42,17 +44,25 @@ void drawLogos(RunState& s, const char* prefix, std::span<const data> motifs) {
             if (!count.is_open()) fatal(s, Fatal::BadOutputPath);
             writeCountFile(count, motif.matrix);
         }
-        logos.push_back({countPath, stem});
+        countPaths.push_back(countPath);
         calls.push_back(logoCall(s.inputPath, countPath, stem + ".jpeg", LogoStrand::Motif));
         calls.push_back(
             logoCall(s.inputPath, countPath, stem + "RevComp.jpeg", LogoStrand::ReverseComplement));
     }
-    const std::vector<OutsideOutcome> outcomes = runOutsidePrograms(calls, 1);
-    for (std::size_t k = 0; k < calls.size(); ++k)
-        if (outcomes[k] != OutsideOutcome::Made)
+    const std::vector<OutsideOutcome> outcomes = runOutsidePrograms(calls, teamSize(s));
+    bool missingTold = false;
+    for (std::size_t k = 0; k < calls.size(); ++k) {
+        if (outcomes[k] == OutsideOutcome::NotStarted) {
+            if (!missingTold)
+                *s.warnings << "Warning: the logo generator " << calls[k].arguments.front()
+                            << " could not be started; no logo images are made." << std::endl;
+            missingTold = true;
+        } else if (outcomes[k] == OutsideOutcome::Failed) {
             *s.warnings << "Warning: the logo generator made no image " << calls[k].product
                         << std::endl;
-    for (const MotifLogos& l : logos) std::remove(l.countPath.c_str());
+        }
+    }
+    for (const std::string& countPath : countPaths) std::remove(countPath.c_str());
 }
 
 }  // namespace

@@ -184,6 +184,12 @@ TEST(reportRuns, htmlAndPdfReportsWithRealLogosOpenInABrowserAndPrintLandscape) 
         const std::string text = capture("pdftotext -layout " + shellWord(pdf.string()) + " -");
         EXPECT_NE(text.find("Page 1 of"), std::string::npos) << text;
         EXPECT_NE(text.find("vertebrates.txt"), std::string::npos) << text;
+        // The alignment lines are set in Courier New; without a font of its metrics they
+        // come out in a proportional face and no longer line up.
+        if (page.filename().string().ends_with("HTML_Results.html")) {
+            const std::string fonts = capture("pdffonts " + shellWord(pdf.string()));
+            EXPECT_NE(fonts.find("Liberation-Mono"), std::string::npos) << fonts;
+        }
     }
     // The listings of all matches show the logos; the PDF carries them as JPEG images.
     const std::string images = capture("pdfimages -list " + shellWord((w.result() / "").string()) +
@@ -313,6 +319,99 @@ TEST(reportRuns, aFailedLogoIsWarnedAboutOnceAndTheRunGoesOn) {
     EXPECT_EQ(w.outputs(".html").size(), 1u);
     EXPECT_EQ(names(w.outputs(".txt")), (std::vector<std::string>{"J_<id>_input_motifs.txt"}))
         << "count files are removed";
+}
+
+}  // namespace
+
+namespace {
+
+// Six small motifs in one file; the fake generators below tell them apart by their length.
+Answers sixMotifRun(const Workspace& w, const std::string& threads) {
+    std::string text;
+    for (int k = 0; k < 6; ++k) {
+        text += ">m" + std::to_string(k) + "\n";
+        for (int row = 0; row < 4 + k; ++row)
+            text += row % 2 ? "0.7 0.1 0.1 0.1\n" : "0.1 0.1 0.1 0.7\n";
+        text += "\n";
+    }
+    w.write("six.txt", text);
+    Answers a;
+    a.threads = threads;
+    a.inputFolder = w.inputFolder();
+    a.files = {{"six.txt", "3"}};
+    a.format = "HTML";
+    a.outputFolder = w.result().string();
+    return a;
+}
+
+TEST(logoStage, aMissingGeneratorIsToldOnceAndLeavesNoEmptyImages) {
+    Workspace w;  // no generator beside the output folder
+    const RunResult r = runProgram(w.root, sixMotifRun(w, "4").text());
+    EXPECT_EQ(r.status, 0) << r.console << r.errors;
+    EXPECT_EQ(r.errors, "Warning: the logo generator " + w.root.string() +
+                            "/weblogo-3.4/weblogo could not be started; no logo images are "
+                            "made.\n");
+    EXPECT_TRUE(w.outputs(".jpeg").empty());
+    EXPECT_EQ(names(w.outputs(".txt")), (std::vector<std::string>{"J_<id>_input_motifs.txt"}));
+}
+
+TEST(logoStage, aMotifWithoutPositionsGetsNoLogoButAWarning) {
+    Workspace w;
+    failingTools(w.root, "cat > /dev/null; printf 'a logo'", "");
+    Answers a = sixMotifRun(w, "2");
+    w.write("six.txt", slurp(w.motifs() / "six.txt") + ">hollow\n\n");
+    const RunResult r = runProgram(w.root, a.text());
+    EXPECT_EQ(r.status, 0) << r.console << r.errors;
+    EXPECT_NE(r.errors.find("Warning: motif 7 (hollow) has no positions; no logo is drawn for it."),
+              std::string::npos)
+        << r.errors;
+    EXPECT_EQ(w.outputs(".jpeg").size(), 12u);
+    EXPECT_TRUE(w.outputs("M7.jpeg").empty());
+}
+
+TEST(logoStage, drawsAsManyAtOnceAsTheRunHasThreadsWithTheSameImagesAndWarnings) {
+    // Each call notes how many calls run beside it, and fails for motifs of odd length.
+    const auto run = [](const std::string& threads, int& mostAtOnce) {
+        Workspace w;
+        const std::string busy = (w.root / "busy").string();
+        fs::create_directory(busy);
+        failingTools(w.root,
+                     ("rows=$(grep -c . ); me=" + busy + "/$$; : > $me; "
+                      "ls " + busy + " | wc -l >> " + busy + ".log; sleep 0.1; rm $me; "
+                      "[ $((rows % 2)) -eq 1 ] || exit 1; printf 'a logo'").c_str(),
+                     "");
+        const RunResult r = runProgram(w.root, sixMotifRun(w, threads).text());
+        EXPECT_EQ(r.status, 0) << r.console << r.errors;
+        mostAtOnce = 0;
+        std::istringstream counts(slurp(busy + ".log"));
+        for (int n; counts >> n;) mostAtOnce = std::max(mostAtOnce, n);
+        std::string errors = masked(r.errors);
+        for (std::size_t p; (p = errors.find(w.root.string())) != std::string::npos;)
+            errors.replace(p, w.root.string().size(), "<root>");
+        return std::make_pair(names(w.outputs(".jpeg")), errors);
+    };
+    int one = 0, eight = 0;
+    const auto sequential = run("1", one);
+    const auto concurrent = run("8", eight);
+    EXPECT_EQ(one, 1);
+    EXPECT_GT(eight, 1);
+    EXPECT_EQ(sequential.first.size(), 6u);  // the three motifs of 5, 7 and 9 rows
+    EXPECT_EQ(concurrent.first, sequential.first);
+    EXPECT_EQ(concurrent.second, sequential.second);
+    EXPECT_NE(sequential.second.find("made no image"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(logoStage, aGeneratorKilledByCtrlCEndsTheRunAsTheUserAsked) {
+    Workspace w;
+    failingTools(w.root, "kill -INT $$", "");
+    const RunResult r = runProgram(w.root, sixMotifRun(w, "1").text());
+    // The shell that started the program reports its death by SIGINT as 128 + 2.
+    EXPECT_TRUE(r.status == 130 || r.status == -1) << r.status;
+    EXPECT_EQ(r.console.find("Your output files have been saved"), std::string::npos);
 }
 
 }  // namespace
