@@ -15,6 +15,10 @@ setup:
 	scripts/setup
 
 test: setup
+	@test -d "$${KELVANOR_MOTIF_DATA:-../shared/data/motifs}/jaspar2016_rsat" || { \
+	  echo "make test: the shared motif collection is missing: ../shared/data/motifs beside" \
+	       "the project (or KELVANOR_MOTIF_DATA) must hold it; the tests on real motifs need it." >&2; \
+	  exit 1; }
 	$(MAKE) unit WERROR=ON
 	$(MAKE) asan WERROR=ON
 	$(MAKE) fuzz WERROR=ON
