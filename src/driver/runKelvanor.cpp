@@ -7,6 +7,7 @@
 #include "driver/driver.h"
 #include "input/input.h"
 #include "listings/listings.h"
+#include "tree/treeStages.h"
 
 int runKelvanor(RunState& s) {
     std::ostream& out = *s.console;
@@ -35,7 +36,14 @@ int runKelvanor(RunState& s) {
     writeHeaders(s);
     // 12. Ranking, then the report sections and their listings.
     writeComparisonSections(s, getResultsList(s));
-    // 13. Motif tree, when asked for.
+    // 13. Motif tree, when asked for. A global tree needs more than one input file; with
+    //     type All its document then carries the one-file notice instead.
+    if (s.motifCluster) {
+        if (s.numFile > 1) getMotifClusterGlobal(s);
+        if (typeAll(s)) getMotifCluster(s);
+        if (htmlFormat(s) && (s.numFile > 1 || typeAll(s))) writeMotifTreeGlobalHTMLOrPDF(s);
+        if (htmlFormat(s) && typeAll(s)) writeMotifTreeHTMLOrPDF(s);
+    }
     // 14. Combination of similar motifs, when asked for.
     // 15. Database matching, when a database was chosen (database logos: writeDatabaseMotif
     //     in HTML formats, right after the database is read).

@@ -58,6 +58,28 @@ std::vector<GoldenCase> goldenCases() {
         c.answers.format = "All";
         cases.push_back(c);
     }
+    {
+        GoldenCase c{"example_tree_all",
+                     {{"example/motifs/liver_factors.txt", "4"},
+                      {"example/motifs/heart_factors.txt", "1"}},
+                     {}};
+        c.answers.tree = "Y";
+        c.answers.type = "All";
+        c.answers.format = "HTML";
+        cases.push_back(c);
+    }
+    {
+        GoldenCase c{"jaspar_one_file_tree_all",
+                     {{"shared:jaspar2016_rsat/pfm_nematodes.txt", "4"}},
+                     {}};
+        c.answers.topMotifs = "5";
+        c.answers.bestMatches = "2";
+        c.answers.cutoff = "0.8";
+        c.answers.tree = "Y";
+        c.answers.type = "All";
+        c.answers.format = "HTML";
+        cases.push_back(c);
+    }
     return cases;
 }
 
@@ -104,7 +126,7 @@ std::map<std::string, std::string> runCase(const GoldenCase& c, int threads) {
     for (const auto& e : fs::directory_iterator(w.result())) {
         if (!e.is_regular_file()) continue;
         std::string name = masked(e.path().filename().string());
-        if (name.ends_with(".pdf") || name == "prince.log") continue;
+        if (name.ends_with(".pdf") || name.ends_with(".png") || name == "prince.log") continue;
         if (name.starts_with("J_<id>_")) name.erase(0, 7);
         outputs[name] = withoutRoot(masked(slurp(e.path())), w.root);
     }

@@ -12,6 +12,7 @@
 #include "compare/fixtures.h"
 #include "support/support.h"
 #include "tree/tree.h"
+#include "tree/treeSupport.h"
 
 namespace {
 
@@ -46,25 +47,6 @@ int drawTree(DistanceTable table, const std::string& outputPath, const fs::path&
     return runWithoutShell(treeDrawingCommand(files.script), cwd);
 }
 
-struct PngSize {
-    std::uint32_t width = 0, height = 0;
-    bool operator==(const PngSize&) const = default;
-};
-
-// Width and height from the header chunk; zero when the file is no PNG.
-PngSize pngSize(const fs::path& path) {
-    const std::string bytes = slurp(path);
-    if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 ||
-        bytes.compare(12, 4, "IHDR") != 0)
-        return {};
-    const auto be32 = [&](std::size_t at) {
-        std::uint32_t v = 0;
-        for (std::size_t k = 0; k < 4; ++k) v = v << 8 | static_cast<unsigned char>(bytes[at + k]);
-        return v;
-    };
-    return {be32(16), be32(20)};
-}
-
 // Distances between evenly spaced points, so any names give a drawable table.
 DistanceTable lineOfMotifs(const std::vector<std::string>& names) {
     DistanceTable table(names.size() + 1, std::vector<std::string>(names.size() + 1));
@@ -84,7 +66,7 @@ TEST(motifTreeDrawing, realMotifsGiveA700PixelSquareImage) {
     };
     for (const auto& [file, count] : cases) {
         RunState s = stateWith({}, 0.75, 2);
-        if (!loadMotifFiles(s, {file}, count)) GTEST_SKIP() << "shared motif collection missing";
+        if (!loadMotifFiles(s, {file}, count)) FAIL() << kMissingMotifData;
         ASSERT_EQ(s.Datasets.size(), count);
         s.motifCluster = "Y";
         forwardScan(s);
