@@ -22,7 +22,7 @@ std::vector<combinedMatrices> combineGroup(MergeMode mode, const bestMatchList& 
     const std::optional<ScannedPair> pair = scannedPair(e, motifs);
     if (!pair) return refusedRecords(group, 0, Strand::Original, motifs);
     Matrix merged = combinedTwoMatrices(*pair->matrix1, *pair->matrix2, e);
-    if (!mergeAccepted(merged, *pair->matrix1, *pair->matrix2, simCutoff, threads))
+    if (!mergeAccepted(merged, *pair->matrix1, *pair->matrix2, simCutoff))
         return refusedRecords(group, 0, pair->strandOfSecondMotif, motifs);
 
     std::vector<combinedMatrices> chain;
