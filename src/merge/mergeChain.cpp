@@ -43,11 +43,10 @@ std::vector<combinedMatrices> mergeChain(const Matrix& currentMatrix, const best
             records.insert(records.end(), refused.begin(), refused.end());
             break;
         }
-        const auto nameOf = [&](std::int32_t scanID) {
-            return scanID == kScanMatrix1 ? std::string(kCombinedMotifName) : member->motifName;
-        };
         current = merged;
-        records.push_back(mergedRecord(*r, nameOf(r->motifID1), nameOf(r->motifID2),
+        // Each name stands beside its own matrix and drawing line: the combined motif is
+        // matrix1 whichever motif the chosen record puts first.
+        records.push_back(mergedRecord(*r, kCombinedMotifName, member->motifName,
                                        std::move(first), second, std::move(merged)));
     }
     return records;
