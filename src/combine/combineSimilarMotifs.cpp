@@ -31,6 +31,8 @@ const CombinationMode kModes[] = {
 // Groups merge independently of each other: each chain is built whole on one thread of
 // the team, and the chains are filed in group order, so the lists and the reports are the
 // same for any thread count. The many small scans of a chain gain nothing from a team.
+constexpr int kThreadsPerChain = 1;
+
 void combineGroups(const std::vector<bestMatchList>& groups, GroupDriver combine,
                    const RunState& s, int threads, MergeChains& chains) {
     MergeChains built(groups.size());
@@ -39,7 +41,8 @@ void combineGroups(const std::vector<bestMatchList>& groups, GroupDriver combine
     for (std::int64_t g = 0; g < count; ++g) {
         const bestMatchList& group = groups[static_cast<std::size_t>(g)];
         if (!group.empty())
-            built[static_cast<std::size_t>(g)] = combine(group, s.Datasets, s.simCutoff, 1);
+            built[static_cast<std::size_t>(g)] =
+                combine(group, s.Datasets, s.simCutoff, kThreadsPerChain);
     }
     for (std::vector<combinedMatrices>& chain : built)
         if (!chain.empty()) chains.push_back(std::move(chain));
@@ -52,6 +55,8 @@ void combineSimilarMotifs(RunState& s) {
     for (const CombinationMode& m : kModes) {
         if (m.asked == Asked::TypeAllOnly && !typeAll(s)) continue;
         const std::vector<bestMatchList>& groups = s.*m.groups;
+        // With type All a result set without groups keeps a bare report; a Global-Only
+        // run always writes its one report, which then appends nothing.
         if (typeAll(s) && groups.empty()) continue;
         combineGroups(groups, m.combine, s, threads, s.*m.chains);
         m.write(s);
