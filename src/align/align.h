@@ -24,6 +24,10 @@ std::vector<dataCombinedScore> forwardScanTwoMatrices(const Matrix& matrix1, con
 std::vector<dataCombinedScore> backwardScanTwoMatrices(const Matrix& matrix1, const Matrix& matrix2,
                                                        double simCutoff, int threads);
 
+// Whether forwardScanTwoMatrices would find any alignment: the straight pass first, the
+// mirrored one only when that finds none. No list, no keys, one thread.
+bool forwardAlignmentFound(const Matrix& matrix1, const Matrix& matrix2, double simCutoff);
+
 // The best values a pair of rows1 and rows2 rows could reach: a perfect score over the
 // whole shorter motif. A two-matrix record's key is its distance from them.
 inline maxScores pairIdeal(std::size_t rows1, std::size_t rows2) {

@@ -1,4 +1,5 @@
-// forwardScanTwoMatrices and backwardScanTwoMatrices: one pair of matrices, both passes.
+// forwardScanTwoMatrices and backwardScanTwoMatrices: one pair of matrices, both passes;
+// and the plain question whether a forward alignment exists.
 #include <algorithm>
 
 #include "align/align.h"
@@ -47,4 +48,18 @@ std::vector<dataCombinedScore> forwardScanTwoMatrices(const Matrix& matrix1, con
 std::vector<dataCombinedScore> backwardScanTwoMatrices(const Matrix& matrix1, const Matrix& matrix2,
                                                        double simCutoff, int threads) {
     return scanTwoMatrices<Direction::Backward>(matrix1, matrix2, simCutoff, threads);
+}
+
+bool forwardAlignmentFound(const Matrix& matrix1, const Matrix& matrix2, double simCutoff) {
+    const Matrix rc1 = getRevCompMotif(matrix1);
+    const Matrix rc2 = getRevCompMotif(matrix2);
+    const ScanMotif one{&matrix1, &rc1, kScanMatrix1};
+    const ScanMotif two{&matrix2, &rc2, kScanMatrix2};
+    const ScanLimits limits{.simCutoff = simCutoff};
+    std::vector<dataCombinedScore> found;
+    for (const RecordOrder order : {RecordOrder::pairOrder, RecordOrder::mirroredOrder}) {
+        scanPair(one, two, order, Direction::Forward, limits, found);
+        if (!found.empty()) return true;
+    }
+    return false;
 }

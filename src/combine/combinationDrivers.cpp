@@ -22,12 +22,15 @@ std::vector<combinedMatrices> combineGroup(MergeMode mode, const bestMatchList& 
     const std::optional<ScannedPair> pair = scannedPair(e, motifs);
     if (!pair) return refusedRecords(group, 0, Strand::Original, motifs);
     Matrix merged = combinedTwoMatrices(*pair->matrix1, *pair->matrix2, e);
-    if (!mergeAccepted(merged, *pair->matrix1, *pair->matrix2, simCutoff, threads))
+    if (!mergeAccepted(merged, *pair->matrix1, *pair->matrix2, simCutoff))
         return refusedRecords(group, 0, pair->strandOfSecondMotif, motifs);
 
+    // Each name stands beside its own matrix, format and drawing line, which are in the
+    // scan's order; the record's identifiers keep the group's motif first.
+    const data& first = *motifAt(motifs, e.matchFlag ? e.motifID1 : e.motifID2);
+    const data& second = *motifAt(motifs, e.matchFlag ? e.motifID2 : e.motifID1);
     std::vector<combinedMatrices> chain;
-    chain.push_back(mergedRecord(e, motifAt(motifs, e.motifID1)->motifName,
-                                 motifAt(motifs, e.motifID2)->motifName, *pair->matrix1,
+    chain.push_back(mergedRecord(e, first.motifName, second.motifName, *pair->matrix1,
                                  *pair->matrix2, merged));
     if (group.size() >= 2) {
         const auto steps = kChainSteps[static_cast<std::size_t>(mode)](merged, group, 1, motifs,

@@ -2,6 +2,7 @@
 // skipped by the answers; a stage joins this order once it is built.
 #include <omp.h>
 
+#include "combine/combinationStage.h"
 #include "compare/compare.h"
 #include "documents/documents.h"
 #include "driver/driver.h"
@@ -44,7 +45,8 @@ int runKelvanor(RunState& s) {
         if (htmlFormat(s) && (s.numFile > 1 || typeAll(s))) writeMotifTreeGlobalHTMLOrPDF(s);
         if (htmlFormat(s) && typeAll(s)) writeMotifTreeHTMLOrPDF(s);
     }
-    // 14. Combination of similar motifs, when asked for.
+    // 14. Combination of similar motifs, when asked for, whatever the format.
+    if (s.combinedMotifFlag) combineSimilarMotifs(s);
     // 15. Database matching, when a database was chosen (database logos: writeDatabaseMotif
     //     in HTML formats, right after the database is read).
 

@@ -37,8 +37,10 @@ std::optional<ScannedPair> scannedPair(const dataCombinedScore& r, const std::ve
 // forward and backward scans, -1 when the forward scan finds nothing.
 double checkValue(const Matrix& merged, const Matrix& parent, double simCutoff, int threads);
 // A merge stands when both parents pass; a backward alignment alone never rescues one.
+// Two-matrix keys are never negative, so a parent passes exactly when its forward scan
+// finds an alignment, which is all this asks.
 bool mergeAccepted(const Matrix& merged, const Matrix& parent1, const Matrix& parent2,
-                   double simCutoff, int threads);
+                   double simCutoff);
 
 // An accepted merge ("Y"): the record's alignment fields with the two names, both parents
 // as merged, the merged matrix and the drawing of the same alignment.

@@ -15,8 +15,7 @@ double checkValue(const Matrix& merged, const Matrix& parent, double simCutoff, 
 }
 
 bool mergeAccepted(const Matrix& merged, const Matrix& parent1, const Matrix& parent2,
-                   double simCutoff, int threads) {
-    const double first = checkValue(merged, parent1, simCutoff, threads);
-    const double second = checkValue(merged, parent2, simCutoff, threads);
-    return first >= 0 && second >= 0;
+                   double simCutoff) {
+    return forwardAlignmentFound(merged, parent1, simCutoff) &&
+           forwardAlignmentFound(merged, parent2, simCutoff);
 }

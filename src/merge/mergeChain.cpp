@@ -38,11 +38,12 @@ std::vector<combinedMatrices> mergeChain(const Matrix& currentMatrix, const best
         Matrix first = r->matchFormat1 == Strand::Original ? current : getRevCompMotif(current);
         const Matrix& second = strandMatrix(*member, r->matchFormat2);
         Matrix merged = combinedTwoMatrices(first, second, *r);
-        if (!mergeAccepted(merged, first, second, simCutoff, threads)) {
+        if (!mergeAccepted(merged, first, second, simCutoff)) {
             const auto refused = refusedRecords(group, i, r->matchFormat2, motifs);
             records.insert(records.end(), refused.begin(), refused.end());
             break;
         }
+        // The names keep the chosen record's order, as the reports have always shown them.
         const auto nameOf = [&](std::int32_t scanID) {
             return scanID == kScanMatrix1 ? std::string(kCombinedMotifName) : member->motifName;
         };

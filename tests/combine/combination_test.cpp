@@ -11,6 +11,7 @@
 #include "compare/compare.h"
 #include "compare/fixtures.h"
 #include "model/model.h"
+#include "support/support.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ TEST(combinationDrivers, realMotifsGiveTheSameChainsOnAnyThreadCount) {
     RunState s = stateWith({}, 0.75);
     if (!loadMotifFiles(s, {"jaspar2016_rsat/pfm_nematodes.txt", "jaspar2016_rsat/pfm_insects.txt"},
                         25))
-        GTEST_SKIP() << "shared motif collection missing";
+        FAIL() << kMissingMotifData;
     s.numTopMotif = 10;
     s.numBestMatches = 3;
     const RankedGroups ranked = rankedGroups(s);

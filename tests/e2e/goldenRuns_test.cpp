@@ -80,6 +80,46 @@ std::vector<GoldenCase> goldenCases() {
         c.answers.format = "HTML";
         cases.push_back(c);
     }
+    {
+        // The first entry of the second motif's group is the mirrored record of the pair.
+        GoldenCase c{"combine_mirrored_pair_html",
+                     {{"tests/combine/fixtures/left.txt", "4"},
+                      {"tests/combine/fixtures/right.txt", "4"}},
+                     {}};
+        c.answers.topMotifs = "2";
+        c.answers.bestMatches = "1";
+        c.answers.cutoff = "0.9";
+        c.answers.combine = "Y";
+        c.answers.type = "Global-Only";
+        c.answers.format = "HTML";
+        cases.push_back(c);
+    }
+    {
+        GoldenCase c{"combine_example_all",
+                     {{"example/motifs/liver_factors.txt", "4"},
+                      {"example/motifs/heart_factors.txt", "1"}},
+                     {}};
+        c.answers.topMotifs = "5";
+        c.answers.bestMatches = "3";
+        c.answers.cutoff = "0.75";
+        c.answers.combine = "Y";
+        c.answers.type = "All";
+        c.answers.format = "Text";
+        cases.push_back(c);
+    }
+    for (const char* type : {"Global-Only", "All"}) {
+        GoldenCase c{type == std::string("All") ? "combine_jaspar_all" : "combine_jaspar_global",
+                     {{"shared:jaspar2016_rsat/pfm_nematodes.txt", "4"},
+                      {"shared:jaspar2016_rsat/pfm_urochordates.txt", "4"}},
+                     {}};
+        c.answers.topMotifs = "5";
+        c.answers.bestMatches = "3";
+        c.answers.cutoff = "0.75";
+        c.answers.combine = "Y";
+        c.answers.type = type;
+        c.answers.format = "Text";
+        cases.push_back(c);
+    }
     return cases;
 }
 

@@ -42,7 +42,7 @@ TEST(mergeChain, mergesEveryFurtherEntryAndHandsEachMergeOn) {
     ASSERT_EQ(chain.size(), 2u);
 
     // Each overlap of four is found forward on the reverse strands first and kept over the
-    // equal backward one; the names follow the scan's ids, the combined motif being 1.
+    // equal backward one; the combined motif is the scan's matrix 1 and is named first.
     const struct {
         const char* member;
         const char* format1;
