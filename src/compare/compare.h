@@ -37,11 +37,6 @@ inline std::int32_t databaseMotifID(const dataCombinedScore& r) {
     return r.matchFlag ? r.motifID2 : r.motifID1;
 }
 
-// The motif whose best values key a record on the given side.
-inline std::int32_t keyedMotifID(const dataCombinedScore& r, RecordSide side) {
-    return side == RecordSide::InputByMatchFlag ? inputMotifID(r) : r.motifID1;
-}
-
 // Best score and longest overlap of every motif 1..motifCount over the records it takes
 // part in on the given side; entry k for motifID k + 1, all zero when it takes part in none.
 std::vector<maxScores> bestValues(std::span<const dataCombinedScore> list, std::size_t motifCount,
@@ -74,11 +69,6 @@ using MatchGroup = std::span<const dataCombinedScore>;
 // is first motif of no record).
 std::vector<MatchGroup> groupByFirstMotif(std::vector<dataCombinedScore>& list,
                                           std::size_t motifCount, int threads);
-
-using RecordLess = bool (*)(const dataCombinedScore&, const dataCombinedScore&);
-// The same for the motif of any keyed side (not BothMotifs), each run sorted by `order`.
-std::vector<MatchGroup> groupBySide(std::vector<dataCombinedScore>& list, std::size_t motifCount,
-                                    int threads, RecordSide side, RecordLess order);
 
 // Global matching takes only records whose two motifs come from different input files.
 enum class Matching : std::uint8_t { GlobalAndLocal, Global };

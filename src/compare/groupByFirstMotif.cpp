@@ -1,4 +1,4 @@
-// Buckets a result list in place by one motif of each record and sorts every bucket.
+// Buckets a result list in place by first motif and sorts every bucket.
 #include <algorithm>
 
 #include "compare/compare.h"
@@ -14,13 +14,8 @@ bool groupOrder(const dataCombinedScore& a, const dataCombinedScore& b) {
 
 std::vector<MatchGroup> groupByFirstMotif(std::vector<dataCombinedScore>& list,
                                           std::size_t motifCount, int threads) {
-    return groupBySide(list, motifCount, threads, RecordSide::RecordFirst, groupOrder);
-}
-
-std::vector<MatchGroup> groupBySide(std::vector<dataCombinedScore>& list, std::size_t motifCount,
-                                    int threads, RecordSide side, RecordLess order) {
-    const auto bucketOf = [side](const dataCombinedScore& r) {
-        return static_cast<std::size_t>(keyedMotifID(r, side) - 1);
+    const auto bucketOf = [](const dataCombinedScore& r) {
+        return static_cast<std::size_t>(r.motifID1 - 1);
     };
     // One pass to count, one to place: the list is far too large to copy per motif.
     std::vector<std::size_t> begin(motifCount + 1, 0);
@@ -40,7 +35,7 @@ std::vector<MatchGroup> groupBySide(std::vector<dataCombinedScore>& list, std::s
 #pragma omp parallel for schedule(dynamic, 1) num_threads(threads)
     for (std::int64_t k = 0; k < groups; ++k)
         std::sort(list.begin() + static_cast<std::ptrdiff_t>(begin[k]),
-                  list.begin() + static_cast<std::ptrdiff_t>(begin[k + 1]), order);
+                  list.begin() + static_cast<std::ptrdiff_t>(begin[k + 1]), groupOrder);
 
     std::vector<MatchGroup> spans;
     spans.reserve(motifCount);

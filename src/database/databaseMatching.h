@@ -58,9 +58,9 @@ void calculateSumScoresCompareDatabaseGlobal(RunState& s);
 bool databaseMatchOrder(const dataCombinedScore& a, const dataCombinedScore& b);
 
 // Every input motif's best database matches, entry k for input motif k + 1: its records in
-// databaseMatchOrder, one per database motif name, at most numBestMatches. Reorders `list`
-// in place into one run per input motif.
-std::vector<bestMatchList> databaseBestMatchLists(std::vector<dataCombinedScore>& list,
+// databaseMatchOrder, one per database motif name, at most numBestMatches; the motifs'
+// records are gathered and sorted on `threads` threads.
+std::vector<bestMatchList> databaseBestMatchLists(const std::vector<dataCombinedScore>& list,
                                                   std::size_t inputCount,
                                                   const std::vector<data>& database,
                                                   std::int32_t numBestMatches, int threads);

@@ -93,8 +93,7 @@ TEST(databaseBestMatchLists, keepTheBestRecordOfEachDatabaseNameUpToTheLimit) {
     std::shuffle(list.begin(), list.end(), std::mt19937(7));
 
     for (std::int32_t limit : {1, 2, 3, 50}) {
-        Records copy = list;
-        const std::vector<bestMatchList> lists = databaseBestMatchLists(copy, 3, database, limit, 2);
+        const std::vector<bestMatchList> lists = databaseBestMatchLists(list, 3, database, limit, 2);
         ASSERT_EQ(lists.size(), 3u);
         const std::vector<std::int32_t> all{2, 3, 5};
         EXPECT_EQ(databaseMotifs(lists[0]),
@@ -103,6 +102,24 @@ TEST(databaseBestMatchLists, keepTheBestRecordOfEachDatabaseNameUpToTheLimit) {
         EXPECT_EQ(databaseMotifs(lists[1]), std::vector<std::int32_t>{1});
         EXPECT_TRUE(lists[2].empty());
     }
+}
+
+TEST(databaseBestMatchLists, lookPastALongRunOfOneNameForTheNext) {
+    const std::vector<data> database = {named(1, "A"), named(2, "B"), named(3, "C")};
+    Records list;
+    for (std::int32_t position = 1; position <= 300; ++position) {
+        list.push_back(match(1, 1, position % 2 == 0, 0.9, 6, position));
+        list.back().similarityScore = position * 0.001;
+    }
+    list.push_back(match(1, 3, true, 0.9, 6));
+    list.back().similarityScore = 2.0;
+    list.push_back(match(1, 2, true, 0.9, 6));
+    list.back().similarityScore = 1.0;
+    std::reverse(list.begin(), list.end());
+    const std::vector<bestMatchList> lists = databaseBestMatchLists(list, 1, database, 3, 1);
+    ASSERT_EQ(lists.size(), 1u);
+    EXPECT_EQ(databaseMotifs(lists[0]), (std::vector<std::int32_t>{1, 2, 3}));
+    EXPECT_EQ(lists[0][0].position, 1);
 }
 
 TEST(databaseBestMatchLists, equalKeysComeOutTheSameForAnyOrderAndThreadCount) {
