@@ -8,9 +8,10 @@ namespace {
 // slices on the run's team; the keys are those of one pass over the whole list.
 void keyOnTeam(std::vector<dataCombinedScore>& list, const std::vector<maxScores>& best,
                int threads) {
+    if (threads < 1) threads = 1;
     const std::span<dataCombinedScore> all(list);
-    const std::int64_t slices = static_cast<std::int64_t>(threads < 1 ? 1 : threads) * 4;
-#pragma omp parallel for schedule(static) num_threads(threads < 1 ? 1 : threads)
+    const std::int64_t slices = std::int64_t{threads} * 4;
+#pragma omp parallel for schedule(static) num_threads(threads)
     for (std::int64_t k = 0; k < slices; ++k) {
         const std::size_t begin = all.size() * static_cast<std::size_t>(k) /
                                   static_cast<std::size_t>(slices);

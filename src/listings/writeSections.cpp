@@ -78,22 +78,13 @@ constexpr SectionLook kEachMotif{
 };
 // Both database sections: the each-motif look with the database reports' motif table and
 // one star more closing the consensus heading when every format is asked for.
-constexpr SectionLook kDatabase{
-    .listKind = 3,
-    .limited = false,
-    .textHeadingWords = " Best Matches for Motif ID ",
-    .starsMatrix = 72,
-    .starsConsensus = 72,
-    .starsConsensusClosingAll = 73,
-    .revCompLabel = "Reserve complement motif",
-    .consensusBlankLines = 3,
-    .htmlTableTag = "<table class='sansserif' width='900' border = '0' cellSpacing = '1' "
-                    "cellPadding = '1' >",
-    .htmlSeparator = "<p>",
-    .htmlHeadingWords = "<b> Best Matches for Motif ID ",
-    .htmlClosesParagraph = true,
-    .htmlMotifTable = MotifTable::Wide,
-};
+constexpr SectionLook databaseLook() {
+    SectionLook look = kEachMotif;
+    look.starsConsensusClosingAll = 73;
+    look.htmlMotifTable = MotifTable::Wide;
+    return look;
+}
+constexpr SectionLook kDatabase = databaseLook();
 
 const SectionLook& lookOf(Section section) {
     switch (section) {
