@@ -1,7 +1,6 @@
 // One database block into one motif; the layouts differ only in the rules below.
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdlib>
 
 #include "database/databaseReaders.h"
@@ -69,12 +68,6 @@ std::string_view withoutMarkers(std::string_view t) {
     return t;
 }
 
-// normalizeRow evens out a zero total; a total that overflows would leave zeros instead.
-Row positionRow(double a, double c, double g, double t) {
-    if (!std::isfinite(a + c + g + t)) return Row{0.25, 0.25, 0.25, 0.25};
-    return normalizeRow(a, c, g, t);
-}
-
 // The counts of one count line; none at all when one of them is negative or no number,
 // so a damaged line empties its motif instead of shifting the positions.
 std::optional<std::vector<double>> countLineValues(const std::vector<std::string>& line) {
@@ -102,7 +95,7 @@ Matrix countLineMatrix(const DatabaseBlock& block) {
     Matrix m;
     m.reserve(positions);
     for (std::size_t p = 0; p < positions; ++p)
-        m.push_back(positionRow(base[0][p], base[1][p], base[2][p], base[3][p]));
+        m.push_back(normalizeRow(base[0][p], base[1][p], base[2][p], base[3][p]));
     return m;
 }
 
@@ -121,7 +114,7 @@ Matrix positionLineMatrix(const DatabaseBlock& block) {
         if (!counts) continue;
         for (double x : v)
             if (x < 0) return {};
-        m.push_back(positionRow(v[0], v[1], v[2], v[3]));
+        m.push_back(normalizeRow(v[0], v[1], v[2], v[3]));
     }
     return m;
 }

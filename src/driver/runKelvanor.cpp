@@ -1,9 +1,10 @@
-// The order of one run: dialogue, reading, comparison, reports. Each stage is chosen or
-// skipped by the answers; a stage joins this order once it is built.
+// The order of one run: dialogue, reading, comparison, reports, tree, combination,
+// database matching. Each stage is chosen or skipped by the answers.
 #include <omp.h>
 
 #include "combine/combinationStage.h"
 #include "compare/compare.h"
+#include "database/databaseMatching.h"
 #include "documents/documents.h"
 #include "driver/driver.h"
 #include "input/input.h"
@@ -47,8 +48,24 @@ int runKelvanor(RunState& s) {
     }
     // 14. Combination of similar motifs, when asked for, whatever the format.
     if (s.combinedMotifFlag) combineSimilarMotifs(s);
-    // 15. Database matching, when a database was chosen (database logos: writeDatabaseMotif
-    //     in HTML formats, right after the database is read).
+    // 15. Database matching, when a database was chosen: every input motif (output type
+    //     All), then the global representatives, each scanned, keyed and reported.
+    if (databaseChosen(s)) {
+        readDatabase(s);
+        if (htmlFormat(s)) writeDatabaseMotif(s);
+        if (typeAll(s)) {
+            forwardScanDatabase(s);
+            backwardScanDatabase(s);
+            getMaxScoresDatabase(s);
+            calculateSumScoresCompareDatabase(s);
+            getDatabaseResultsList(s);
+        }
+        forwardScanDatabaseGlobal(s);
+        backwardScanDatabaseGlobal(s);
+        getMaxScoresDatabaseGlobal(s);
+        calculateSumScoresCompareDatabaseGlobal(s);
+        getDatabaseGlobalResultsList(s);
+    }
 
     // 16. The run time covers everything above but the dialogue and the naming.
     s.stop = omp_get_wtime();

@@ -3,9 +3,6 @@
 
 void WriteTopResultsGlobalMatchingListHTML(RunState& s, bestMatchList list,
                                            std::int64_t topMotifID) {
-    writeHtmlListing(s,
-                     {.document = ReportDoc::GlobalMatchingHTML,
-                      .find = findInputMatch,
-                      .rows = kGlobalMatchingHtmlRows},
+    writeHtmlListing(s, comparisonHtmlLook(ReportDoc::GlobalMatchingHTML, kGlobalMatchingHtmlRows),
                      list, topMotifID, Shown::AllRecords);
 }

@@ -3,8 +3,6 @@
 
 void WriteTopResultsListHTML(RunState& s, bestMatchList list, std::int32_t listKind,
                              std::int64_t topMotifID) {
-    writeHtmlListing(
-        s,
-        {.document = ReportDoc::ResultsHTML, .find = findInputMatch, .rows = kAllMatchesHtmlRows},
-        list, topMotifID, shownFor(listKind, topMotifID));
+    writeHtmlListing(s, comparisonHtmlLook(ReportDoc::ResultsHTML, kAllMatchesHtmlRows), list,
+                     topMotifID, shownFor(listKind, topMotifID));
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <initializer_list>
 
 #include "listings/listingTemplates.h"
 
@@ -12,19 +11,24 @@ inline constexpr std::array kComparisonColumns{
     Column::Position,      Column::Overlap,      Column::SimilarityScore,
 };
 
-// The cells of an HTML block, each closed unless it is among the open ones.
-constexpr std::array<HtmlRow, kComparisonColumns.size()> htmlRows(
-    std::initializer_list<Column> leftOpen = {}) {
-    std::array<HtmlRow, kComparisonColumns.size()> rows{};
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        rows[i] = {kComparisonColumns[i], CellEnd::FontClosed};
-        for (Column c : leftOpen)
-            if (c == rows[i].column) rows[i].end = CellEnd::FontLeftOpen;
-    }
-    return rows;
-}
-
-inline constexpr auto kGlobalMatchingHtmlRows = htmlRows();
+inline constexpr auto kGlobalMatchingHtmlRows = htmlRowsOf(kComparisonColumns);
 // The all-matches HTML report has always left the font open in its position and overlap
 // cells; that is the only difference from the global-matching report.
-inline constexpr auto kAllMatchesHtmlRows = htmlRows({Column::Position, Column::Overlap});
+inline constexpr auto kAllMatchesHtmlRows =
+    htmlRowsOf(kComparisonColumns, {Column::Position, Column::Overlap});
+
+// Comparison records always have the listed motif first.
+inline HtmlLook comparisonHtmlLook(ReportDoc document, std::span<const HtmlRow> rows) {
+    const HtmlFrame frame{
+        .tableTag = "<table class='sansserif' width='600' border = '0' cellSpacing = '1' "
+                    "cellPadding = '1' >",
+        .alignmentHeading = "<font face='Arial' size = '2'>Alignment:</font>",
+        .rows = rows};
+    return {.document = document,
+            .find = findInputMatch,
+            .topFirst = frame,
+            .topSecond = frame,
+            .valueColumnWidth = "300",
+            .panelStore = LogoStore::Input,
+            .panelTable = MotifTable::Compact};
+}

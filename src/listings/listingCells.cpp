@@ -32,6 +32,20 @@ void writeCellValue(std::ostream& out, Column column, const dataCombinedScore& r
     case Column::Position: out << r.position; break;
     case Column::Overlap: out << std::int32_t{r.overlapLength}; break;
     case Column::SimilarityScore: out << r.similarityScore; break;
+    case Column::DatabaseMotifID:
+        if (markup == Markup::Html && match.database)
+            // The identifier goes into the address percent-encoded: no quote can end it.
+            out << " <a href='" << databaseLink(*match.database, match.partner->dbMotifID)
+                << "' target ='_blank'>" << htmlEscaped(match.partner->dbMotifID) << "</a>";
+        else
+            out << match.partner->dbMotifID;
+        break;
+    case Column::Annotation:
+        if (markup == Markup::Html)
+            out << htmlEscaped(match.partner->motifAnnotation);
+        else
+            out << match.partner->motifAnnotation;
+        break;
     }
 }
 
@@ -46,11 +60,14 @@ const char* textHeading(Column column) {
     case Column::Position: return "Position #";
     case Column::Overlap: return "# of overlap";
     case Column::SimilarityScore: return "Similarity score";
+    case Column::DatabaseMotifID: return "Motif ID";
+    case Column::Annotation: return "";
     }
     return "";
 }
 
-const char* htmlLabel(Column column) {
+const char* htmlLabel(Column column, const ListedMatch& match) {
+    const bool transfac = match.database && match.database->layout == DatabaseLayout::Transfac;
     switch (column) {
     case Column::DatasetNumber: return "Dataset #:";
     case Column::MotifID: return "Motif ID:";
@@ -61,6 +78,10 @@ const char* htmlLabel(Column column) {
     case Column::Position: return "Position number:";
     case Column::Overlap: return "Number of overlap:";
     case Column::SimilarityScore: return "Similarity score:";
+    case Column::DatabaseMotifID: return transfac ? "AC:" : "Motif ID:";
+    case Column::Annotation:
+        return !match.database || match.database->layout == DatabaseLayout::Jaspar ? "Taxon:"
+                                                                                    : "Species:";
     }
     return "";
 }

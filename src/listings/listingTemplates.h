@@ -1,14 +1,16 @@
 // The record-block templates that every listing family member fills from its look.
 // A member differs only in its look: document, how a record's two motifs are found, the
-// cells of its table and the body under them. The database listings will add their own
-// finder (database store, side told by matchFlag, since the two numberings overlap),
-// identifier cells, annotation line and panel to these looks.
+// cells of its table and the body under them. The database members find the partner in
+// the database store and tell the side by matchFlag, since the two numberings overlap.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <fstream>
+#include <initializer_list>
 #include <ostream>
 #include <span>
+#include <string>
 
 #include "state/state.h"
 #include "listings/listings.h"
@@ -20,6 +22,7 @@ struct ListedMatch {
     const data* partner = nullptr;
     std::int64_t partnerID = 0;
     TopPlace topPlace = TopPlace::First;
+    const DatabaseEntry* database = nullptr;  // the partner's database; null for input motifs
 };
 
 // Finds both motifs of a record; false when an identifier names no stored motif.
@@ -29,6 +32,10 @@ using FindListedMatch = bool (*)(const RunState& s, const dataCombinedScore& r,
 // tell which side the listed motif is on.
 bool findInputMatch(const RunState& s, const dataCombinedScore& r, std::int64_t topMotifID,
                     ListedMatch& match);
+// Database matching: the listed input motif is the record's first motif exactly when
+// matchFlag is set; the partner is the other motif, a motif of the chosen database.
+bool findDatabaseMatch(const RunState& s, const dataCombinedScore& r, std::int64_t topMotifID,
+                       ListedMatch& match);
 
 enum class Shown { AllRecords, NoRecord };
 // Writers that take a listKind list only the significant-motif and each-motif kinds.
@@ -47,6 +54,8 @@ enum class Column {
     Position,
     Overlap,
     SimilarityScore,
+    DatabaseMotifID,  // the database's own identifier; in HTML a link to its page
+    Annotation,       // species or taxon of a database motif
 };
 
 enum class Markup { Text, Html };
@@ -56,7 +65,13 @@ enum class Markup { Text, Html };
 void writeCellValue(std::ostream& out, Column column, const dataCombinedScore& r,
                     const ListedMatch& match, Markup markup);
 const char* textHeading(Column column);
-const char* htmlLabel(Column column);
+const char* htmlLabel(Column column, const ListedMatch& match);
+
+// How a database names the annotation of its motifs: "Taxon" or "Species".
+const char* annotationLabel(const DatabaseEntry* database);
+// The page of a database motif on its database's site; the identifier goes in
+// percent-encoded.
+std::string databaseLink(const DatabaseEntry& database, const std::string& dbMotifID);
 
 // What follows a text block's table row before the alignment.
 enum class Body {
@@ -64,11 +79,15 @@ enum class Body {
     ConsensusOnly,  // the two consensus strings
 };
 
+// Database blocks name the partner's species or taxon on a line under the table.
+enum class AnnotationLine { Left, Written };
+
 struct TextLook {
     ReportDoc document;
     FindListedMatch find;
     std::span<const Column> columns;
     Body body;
+    AnnotationLine annotation = AnnotationLine::Left;
 };
 
 // How an HTML value cell is closed. Some reports leave the font element open in a few
@@ -80,10 +99,36 @@ struct HtmlRow {
     CellEnd end;
 };
 
+// The cells of an HTML block in the given order, each closed unless it is among the open ones.
+template <std::size_t N>
+constexpr std::array<HtmlRow, N> htmlRowsOf(const std::array<Column, N>& columns,
+                                            std::initializer_list<Column> leftOpen = {}) {
+    std::array<HtmlRow, N> rows{};
+    for (std::size_t i = 0; i < N; ++i) {
+        rows[i] = {columns[i], CellEnd::FontClosed};
+        for (Column c : leftOpen)
+            if (c == rows[i].column) rows[i].end = CellEnd::FontLeftOpen;
+    }
+    return rows;
+}
+
+// The opening of a block: its key/value table and the alignment heading. The database
+// reports have always written these a little differently for a record whose first motif
+// is the database motif; the look keeps one frame for each side of the listed motif.
+struct HtmlFrame {
+    const char* tableTag;
+    const char* alignmentHeading;
+    std::span<const HtmlRow> rows;
+};
+
 struct HtmlLook {
     ReportDoc document;
     FindListedMatch find;
-    std::span<const HtmlRow> rows;
+    HtmlFrame topFirst;   // the listed motif is the record's first motif
+    HtmlFrame topSecond;  // ... its second motif
+    const char* valueColumnWidth;
+    LogoStore panelStore;  // whose logos the closing panel shows
+    MotifTable panelTable;
 };
 
 // The frame every listing shares: opens the document for appending (also when nothing is
@@ -109,6 +154,6 @@ void writeTextListing(RunState& s, const TextLook& look, const bestMatchList& li
 void writeHtmlListing(RunState& s, const HtmlLook& look, const bestMatchList& list,
                       std::int64_t topMotifID, Shown shown);
 
-// The consensus strings and logo images of a matched input motif; ends an HTML block.
-void writeHtmlMotifPanel(std::ostream& out, const std::string& jobID, std::int64_t motifID,
-                         const data& motif);
+// The consensus strings and logo images of the matched motif; ends an HTML block.
+void writeHtmlMotifPanel(std::ostream& out, const std::string& jobID, LogoStore store,
+                         MotifTable table, std::int64_t motifID, const data& motif);

@@ -11,7 +11,13 @@
 
 // ---- Report sections -------------------------------------------------------------------
 
-enum class ComparisonSection : std::uint8_t { GlobalMatching, GlobalAndLocal, EachMotif };
+enum class ComparisonSection : std::uint8_t {
+    GlobalMatching,
+    GlobalAndLocal,
+    EachMotif,
+    DatabaseGlobalMatching,  // database matches of the global representatives
+    DatabaseEachMotif,       // database matches of every input motif
+};
 
 // One listed motif of a section in one document: its title block, then its listing.
 void writeListedMotif(RunState& s, ComparisonSection section, ReportDoc d,
@@ -26,6 +32,11 @@ void writeAllMatchesSections(RunState& s, const std::vector<bestMatchList>& allL
 // Every comparison section the run asks for, from the ranking's lists.
 void writeComparisonSections(RunState& s, const ComparisonLists& lists);
 
+// The database section of every document of the section the answers ask for: each input
+// motif with a non-empty list, in motif order; lists[k] belongs to input motif k + 1.
+void writeDatabaseSections(RunState& s, ComparisonSection section,
+                           const std::vector<bestMatchList>& lists);
+
 // ---- Motif pieces shared by title blocks and listing blocks ----------------------------
 
 // "Original motif", its matrix and consensus, then the reverse complement under its label.
@@ -36,9 +47,14 @@ void writeTextMotifBody(std::ostream& out, const data& motif, const char* revCom
 enum class LogoStore : std::uint8_t { Input, Database };
 // The path of a motif's logo images below the reports, without ".jpeg" / "RevComp.jpeg".
 std::string logoStem(const std::string& jobID, LogoStore store, std::int64_t motifID);
+// How a motif's consensus strings and logos are laid out: the comparison reports put each
+// strand's label and consensus in one cell; the database reports give label, consensus
+// and logo a row each.
+enum class MotifTable : std::uint8_t { Compact, Wide };
 // The consensus strings and the two logo images of a motif as one HTML table.
 void writeHtmlMotifTable(std::ostream& out, const std::string& jobID, LogoStore store,
-                         std::int64_t motifID, const data& motif);
+                         std::int64_t motifID, const data& motif,
+                         MotifTable table = MotifTable::Compact);
 
 // ---- Listings --------------------------------------------------------------------------
 
@@ -53,6 +69,17 @@ void WriteTopResultsListHTML(RunState& s, bestMatchList list, std::int32_t listK
                              std::int64_t topMotifID);
 void WriteTopResultsGlobalMatchingList(RunState& s, bestMatchList list, std::int64_t topMotifID);
 void WriteTopResultsGlobalMatchingListHTML(RunState& s, bestMatchList list,
+                                           std::int64_t topMotifID);
+// The database members list a database motif per record, with its species or taxon.
+void WriteDatabaseTopResultsList(RunState& s, bestMatchList list, std::int32_t listKind,
+                                 std::int64_t topMotifID);
+void WriteDatabaseTopResultsListWithoutMotif(RunState& s, bestMatchList list,
+                                             std::int32_t listKind, std::int64_t topMotifID);
+void WriteDatabaseTopResultsListHTML(RunState& s, bestMatchList list, std::int32_t listKind,
+                                     std::int64_t topMotifID);
+void WriteDatabaseTopResultsGlobalList(RunState& s, bestMatchList list, std::int32_t listKind,
+                                       std::int64_t topMotifID);
+void WriteDatabaseTopResultsGlobalListHTML(RunState& s, bestMatchList list, std::int32_t listKind,
                                            std::int64_t topMotifID);
 
 // The strand each motif of a record takes part in. matchFormat1/matchFormat2 follow the

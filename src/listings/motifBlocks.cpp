@@ -32,25 +32,40 @@ std::string logoStem(const std::string& jobID, LogoStore store, std::int64_t mot
 }
 
 void writeHtmlMotifTable(std::ostream& out, const std::string& jobID, LogoStore store,
-                         std::int64_t motifID, const data& motif) {
+                         std::int64_t motifID, const data& motif, MotifTable table) {
     const char* const imageAttributes =
         "' align = 'left' width = '350' height = '100' border = '0'> ";
     const std::string image = logoStem(jobID, store, motifID);
-    out << "<table class='sansserif' width='1000' border = '0' cellSpacing = '1' "
-           "cellPadding = '1' >"
-        << std::endl
-        << "<col width= '500'>" << std::endl
-        << "<col width= '500'>" << std::endl
-        << "<tr>" << std::endl
-        << "<td><font size = '2'>Original motif&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Consensus sequence: "
-        << motif.consensus << "</font></td>" << std::endl
-        << std::endl
-        << "<td><font size = '2'>Reverse complement motif&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
-           "Consensus sequence: "
-        << motif.revCompConsensus << "</font></td>" << std::endl
-        << std::endl
-        << "</tr>" << std::endl
-        << "<tr>" << std::endl
+    const auto cell = [&](const char* label, const std::string& consensus) {
+        out << "<td><font size = '2'>" << label << consensus << "</font></td>" << std::endl
+            << std::endl;
+    };
+    if (table == MotifTable::Compact) {
+        out << "<table class='sansserif' width='1000' border = '0' cellSpacing = '1' "
+               "cellPadding = '1' >"
+            << std::endl
+            << "<col width= '500'>" << std::endl
+            << "<col width= '500'>" << std::endl
+            << "<tr>" << std::endl;
+        cell("Original motif&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Consensus sequence: ", motif.consensus);
+        cell("Reverse complement motif&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Consensus sequence: ",
+             motif.revCompConsensus);
+        out << "</tr>" << std::endl;
+    } else {
+        out << "<table class='sansserif' width='1200' border = '0' cellSpacing = '1' "
+               "cellPadding = '1' >"
+            << std::endl
+            << "<col width= '600'>" << std::endl
+            << "<col width= '600'>" << std::endl
+            << "<tr>" << std::endl;
+        cell("Original motif", "");
+        cell("Reverse complement motif", "");
+        out << "</tr>" << std::endl << "<tr>" << std::endl;
+        cell("Consensus sequence: ", motif.consensus);
+        cell("Consensus sequence: ", motif.revCompConsensus);
+        out << "</tr>" << std::endl;
+    }
+    out << "<tr>" << std::endl
         << "<td></td>" << std::endl
         << "<td></td>" << std::endl
         << "</tr>" << std::endl

@@ -1,4 +1,6 @@
-// The sections of the comparison reports: headings, motif title blocks, listing calls.
+// The sections of the comparison and database reports: headings, motif title blocks,
+// listing calls.
+#include <span>
 #include <string>
 
 #include "listings/listings.h"
@@ -16,12 +18,14 @@ struct SectionLook {
     const char* textHeadingWords;
     int starsMatrix;     // K of the matrix title block's listing heading
     int starsConsensus;  // K of the consensus title block's listing heading
+    int starsConsensusClosingAll;  // its closing run, with output format "All"
     const char* revCompLabel;
     int consensusBlankLines;
     const char* htmlTableTag;
     const char* htmlSeparator;
     const char* htmlHeadingWords;
     bool htmlClosesParagraph;
+    MotifTable htmlMotifTable;
 };
 
 constexpr SectionLook kGlobalMatching{
@@ -30,6 +34,7 @@ constexpr SectionLook kGlobalMatching{
     .textHeadingWords = " Best Matches for Top Significant Motif ID ",
     .starsMatrix = 63,
     .starsConsensus = 63,
+    .starsConsensusClosingAll = 63,
     .revCompLabel = "Reverse complement motif",
     .consensusBlankLines = 2,
     .htmlTableTag = "<table class='sansserif' width='920' border = '0' cellSpacing = '1' "
@@ -37,6 +42,7 @@ constexpr SectionLook kGlobalMatching{
     .htmlSeparator = "<br>",
     .htmlHeadingWords = "<b> Best Matches for Top Significant Motif ID ",
     .htmlClosesParagraph = false,
+    .htmlMotifTable = MotifTable::Compact,
 };
 constexpr SectionLook kGlobalAndLocal{
     .listKind = 2,
@@ -44,6 +50,7 @@ constexpr SectionLook kGlobalAndLocal{
     .textHeadingWords = " Best Matches for Significant Motif ID ",
     .starsMatrix = 67,
     .starsConsensus = 62,
+    .starsConsensusClosingAll = 62,
     .revCompLabel = "Reverse complement motif",
     .consensusBlankLines = 3,
     .htmlTableTag = "<table class='sansserif' width='920' border = '0' cellSpacing = '1' "
@@ -51,6 +58,7 @@ constexpr SectionLook kGlobalAndLocal{
     .htmlSeparator = "<p>",
     .htmlHeadingWords = "<b> Best Matches for Significant Motif ID ",
     .htmlClosesParagraph = true,
+    .htmlMotifTable = MotifTable::Compact,
 };
 constexpr SectionLook kEachMotif{
     .listKind = 3,
@@ -58,6 +66,7 @@ constexpr SectionLook kEachMotif{
     .textHeadingWords = " Best Matches for Motif ID ",
     .starsMatrix = 72,
     .starsConsensus = 72,
+    .starsConsensusClosingAll = 72,
     .revCompLabel = "Reserve complement motif",
     .consensusBlankLines = 3,
     .htmlTableTag = "<table class='sansserif' width='900' border = '0' cellSpacing = '1' "
@@ -65,22 +74,37 @@ constexpr SectionLook kEachMotif{
     .htmlSeparator = "<p>",
     .htmlHeadingWords = "<b> Best Matches for Motif ID ",
     .htmlClosesParagraph = true,
+    .htmlMotifTable = MotifTable::Compact,
 };
+// Both database sections: the each-motif look with the database reports' motif table and
+// one star more closing the consensus heading when every format is asked for.
+constexpr SectionLook databaseLook() {
+    SectionLook look = kEachMotif;
+    look.starsConsensusClosingAll = 73;
+    look.htmlMotifTable = MotifTable::Wide;
+    return look;
+}
+constexpr SectionLook kDatabase = databaseLook();
 
 const SectionLook& lookOf(Section section) {
     switch (section) {
     case Section::GlobalMatching: return kGlobalMatching;
     case Section::GlobalAndLocal: return kGlobalAndLocal;
-    case Section::EachMotif: break;
+    case Section::EachMotif: return kEachMotif;
+    case Section::DatabaseGlobalMatching:
+    case Section::DatabaseEachMotif: break;
     }
-    return kEachMotif;
+    return kDatabase;
 }
 
 TitleBlock titleBlockOf(ReportDoc d) {
     switch (d) {
-    case ReportDoc::ResultsWithoutMotif: return TitleBlock::Consensus;
+    case ReportDoc::ResultsWithoutMotif:
+    case ReportDoc::DatabaseMatchingWithoutMotif: return TitleBlock::Consensus;
     case ReportDoc::ResultsHTML:
-    case ReportDoc::GlobalMatchingHTML: return TitleBlock::HTML;
+    case ReportDoc::GlobalMatchingHTML:
+    case ReportDoc::DatabaseGlobalMatchingHTML:
+    case ReportDoc::DatabaseMatchingHTML: return TitleBlock::HTML;
     default: return TitleBlock::Matrix;
     }
 }
@@ -89,12 +113,28 @@ TitleBlock titleBlockOf(ReportDoc d) {
 constexpr ReportDoc kComparisonDocs[] = {ReportDoc::Results, ReportDoc::ResultsWithoutMotif,
                                          ReportDoc::GlobalMatchingText, ReportDoc::ResultsHTML,
                                          ReportDoc::GlobalMatchingHTML};
+constexpr ReportDoc kDatabaseGlobalDocs[] = {ReportDoc::DatabaseGlobalMatchingText,
+                                             ReportDoc::DatabaseGlobalMatchingHTML};
+constexpr ReportDoc kDatabaseEachMotifDocs[] = {ReportDoc::DatabaseMatching,
+                                                ReportDoc::DatabaseMatchingWithoutMotif,
+                                                ReportDoc::DatabaseMatchingHTML};
+
+std::span<const ReportDoc> documentsOf(Section section) {
+    switch (section) {
+    case Section::DatabaseGlobalMatching: return kDatabaseGlobalDocs;
+    case Section::DatabaseEachMotif: return kDatabaseEachMotifDocs;
+    default: return kComparisonDocs;
+    }
+}
 
 bool receives(const RunState& s, Section section, ReportDoc d) {
     if (!documentExists(s, d)) return false;
-    return section == Section::GlobalMatching ||
-           (d != ReportDoc::GlobalMatchingText && d != ReportDoc::GlobalMatchingHTML);
+    const bool globalDocument =
+        d == ReportDoc::GlobalMatchingText || d == ReportDoc::GlobalMatchingHTML;
+    return !globalDocument || section == Section::GlobalMatching;
 }
+
+constexpr const char* kOneFileNotice = "There is no global matching for 1 motif file.";
 
 std::string stars(int count) { return std::string(static_cast<std::size_t>(count), '*'); }
 
@@ -108,6 +148,28 @@ std::string globalHeadingHTML(const RunState& s) {
 }
 
 void writeHeading(const RunState& s, Section section, bool html, std::ostream& out) {
+    const bool database =
+        section == Section::DatabaseGlobalMatching || section == Section::DatabaseEachMotif;
+    const bool notice = section == Section::DatabaseGlobalMatching && s.numFile == 1;
+    if (database && html) {
+        // Closes a division that no header opened; the footer closes the one opened here.
+        out << "</div>" << std::endl
+            << "<div class = 'boxed'>" << std::endl
+            << "<h3 class='sansserif'> Best Matches in Database for Each Motif (Highest to "
+               "Lowest) </h3>"
+            << std::endl;
+        if (notice)
+            out << "<p class='sansserif'><font size = '2'> " << kOneFileNotice << " </font></p>"
+                << std::endl;
+        return;
+    }
+    if (database) {
+        out << stars(70) << " Best Matches in Database for Each Motif (Highest to Lowest) "
+            << stars(65) << std::endl
+            << std::endl;
+        if (notice) out << kOneFileNotice << std::endl << std::endl;
+        return;
+    }
     if (html) {
         switch (section) {
         case Section::GlobalMatching:
@@ -128,6 +190,7 @@ void writeHeading(const RunState& s, Section section, bool html, std::ostream& o
                 << "<h3 class='sansserif'> Best Matches for Each Motif (Highest to Lowest) </h3>"
                 << std::endl;
             break;
+        default: break;
         }
         return;
     }
@@ -151,13 +214,14 @@ void writeHeading(const RunState& s, Section section, bool html, std::ostream& o
             << std::endl
             << std::endl;
         break;
+    default: break;
     }
 }
 
-void writeTextListingHeading(const SectionLook& look, int starCount, std::int64_t id,
+void writeTextListingHeading(const SectionLook& look, int opening, int closing, std::int64_t id,
                              std::ostream& out) {
-    out << stars(starCount) << look.textHeadingWords << id << " (Highest to Lowest) "
-        << stars(starCount) << std::endl
+    out << stars(opening) << look.textHeadingWords << id << " (Highest to Lowest) "
+        << stars(closing) << std::endl
         << std::endl;
 }
 
@@ -171,7 +235,7 @@ void writeTitleBlock(const RunState& s, const SectionLook& look, TitleBlock kind
             << std::endl;
         writeTextMotifBody(out, m, look.revCompLabel);
         out << std::endl << std::endl;
-        writeTextListingHeading(look, look.starsMatrix, id, out);
+        writeTextListingHeading(look, look.starsMatrix, look.starsMatrix, id, out);
         break;
     case TitleBlock::Consensus:
         out << "Dataset #: " << m.datasetNumber << "\t\t" << "Motif ID: " << id << "\t\t"
@@ -180,7 +244,11 @@ void writeTitleBlock(const RunState& s, const SectionLook& look, TitleBlock kind
             << "Consensus sequence (reverse complement motif): " << m.revCompConsensus
             << std::endl;
         for (int k = 0; k < look.consensusBlankLines; ++k) out << std::endl;
-        writeTextListingHeading(look, look.starsConsensus, id, out);
+        writeTextListingHeading(look, look.starsConsensus,
+                                s.outputFileFormat == OutputFormat::All
+                                    ? look.starsConsensusClosingAll
+                                    : look.starsConsensus,
+                                id, out);
         break;
     case TitleBlock::HTML: {
         out << look.htmlTableTag << std::endl
@@ -195,7 +263,7 @@ void writeTitleBlock(const RunState& s, const SectionLook& look, TitleBlock kind
             << "</tr>" << std::endl
             << "</table>" << std::endl
             << look.htmlSeparator << std::endl;
-        writeHtmlMotifTable(out, s.jobID, LogoStore::Input, id, m);
+        writeHtmlMotifTable(out, s.jobID, LogoStore::Input, id, m, look.htmlMotifTable);
         if (look.htmlClosesParagraph) out << "</p>" << std::endl;
         out << "<p class='sansserif'>" << std::endl
             << look.htmlHeadingWords << id << " (Highest to Lowest) </b>" << std::endl
@@ -215,6 +283,19 @@ void callListingWriter(RunState& s, ReportDoc d, const SectionLook& look,
     case ReportDoc::ResultsHTML: WriteTopResultsListHTML(s, list, look.listKind, id); break;
     case ReportDoc::GlobalMatchingText: WriteTopResultsGlobalMatchingList(s, list, id); break;
     case ReportDoc::GlobalMatchingHTML: WriteTopResultsGlobalMatchingListHTML(s, list, id); break;
+    case ReportDoc::DatabaseGlobalMatchingText:
+        WriteDatabaseTopResultsGlobalList(s, list, look.listKind, id);
+        break;
+    case ReportDoc::DatabaseGlobalMatchingHTML:
+        WriteDatabaseTopResultsGlobalListHTML(s, list, look.listKind, id);
+        break;
+    case ReportDoc::DatabaseMatching: WriteDatabaseTopResultsList(s, list, look.listKind, id); break;
+    case ReportDoc::DatabaseMatchingWithoutMotif:
+        WriteDatabaseTopResultsListWithoutMotif(s, list, look.listKind, id);
+        break;
+    case ReportDoc::DatabaseMatchingHTML:
+        WriteDatabaseTopResultsListHTML(s, list, look.listKind, id);
+        break;
     default: break;
     }
 }
@@ -235,7 +316,7 @@ void writeSection(RunState& s, Section section, const std::vector<commonBestMatc
                   const std::vector<bestMatchList>& lists) {
     const SectionLook& look = lookOf(section);
     const std::vector<std::int64_t> ids = motifSequence(ranking, lists.size());
-    for (ReportDoc d : kComparisonDocs) {
+    for (ReportDoc d : documentsOf(section)) {
         if (!receives(s, section, d)) continue;
         std::ofstream& heading = openDocument(s, d, OpenMode::Append);
         writeHeading(s, section, titleBlockOf(d) == TitleBlock::HTML, heading);
@@ -302,4 +383,11 @@ void writeComparisonSections(RunState& s, const ComparisonLists& lists) {
     if (s.numFile > 1) writeGlobalMatchingSections(s, lists.globalBestMatchLists);
     else writeOneFileNotices(s);
     if (typeAll(s)) writeAllMatchesSections(s, lists.allBestMatchLists);
+}
+
+void writeDatabaseSections(RunState& s, ComparisonSection section,
+                           const std::vector<bestMatchList>& lists) {
+    if (section != Section::DatabaseGlobalMatching && section != Section::DatabaseEachMotif)
+        return;
+    writeSection(s, section, nullptr, lists);
 }

@@ -45,6 +45,10 @@ void writeTextListing(RunState& s, const TextLook& look, const bestMatchList& li
                           const AlignmentLines& lines) {
         writeTableRows(out, look, r, match, s.motifNameLength);
         out << std::endl;
+        if (look.annotation == AnnotationLine::Written)
+            out << annotationLabel(match.database) << ": " << match.partner->motifAnnotation
+                << std::endl
+                << std::endl;
         writeBody(out, look.body, *match.partner);
         out << std::endl;
         out << "Alignment:" << std::endl;

@@ -15,10 +15,17 @@ struct InputFile {
     std::string format;
 };
 
+// A reference database file, laid out below the folder the run is started in.
+struct DatabaseFile {
+    std::string source;  // as InputFile::source
+    std::string placed;  // e.g. "databases/transfac/transfac.txt"
+};
+
 struct GoldenCase {
     const char* name;
     std::vector<InputFile> files;
     Answers answers;  // inputFolder, files and outputFolder are filled in per run
+    std::vector<DatabaseFile> databases = {};
 };
 
 void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
@@ -120,15 +127,43 @@ std::vector<GoldenCase> goldenCases() {
         c.answers.format = "Text";
         cases.push_back(c);
     }
+    {
+        GoldenCase c{"transfac_two_files_global",
+                     {{"shared:jaspar2016_rsat/pfm_urochordates.txt", "4"},
+                      {"shared:jaspar2016_rsat/pfm_nematodes.txt", "4"}},
+                     {},
+                     {{"tests/e2e/fixtures/transfac.txt", "databases/transfac/transfac.txt"}}};
+        c.answers.topMotifs = "3";
+        c.answers.bestMatches = "2";
+        c.answers.cutoff = "0.75";
+        c.answers.database = "8";
+        c.answers.type = "Global-Only";
+        c.answers.format = "All";
+        cases.push_back(c);
+    }
+    {
+        GoldenCase c{"uniprobe_one_file_all",
+                     {{"example/motifs/liver_factors.txt", "4"}},
+                     {},
+                     {{"tests/e2e/fixtures/uniprobe_worm.txt",
+                       "databases/uniprobe/uniprobe_worm.txt"}}};
+        c.answers.topMotifs = "2";
+        c.answers.bestMatches = "2";
+        c.answers.cutoff = "0.7";
+        c.answers.database = "12";
+        c.answers.type = "All";
+        c.answers.format = "All";
+        cases.push_back(c);
+    }
     return cases;
 }
 
-fs::path sourceOf(const InputFile& f) {
-    if (f.source.starts_with("shared:")) {
-        const std::string p = motifDataPath(f.source.substr(7));
+fs::path sourceOf(const std::string& source) {
+    if (source.starts_with("shared:")) {
+        const std::string p = motifDataPath(source.substr(7));
         return p;
     }
-    return fs::path(KELVANOR_SOURCE_DIR) / f.source;
+    return fs::path(KELVANOR_SOURCE_DIR) / source;
 }
 
 std::string withoutRoot(std::string text, const fs::path& root) {
@@ -148,7 +183,7 @@ std::map<std::string, std::string> runCase(const GoldenCase& c, int threads) {
     a.inputFolder = w.inputFolder();
     a.outputFolder = w.result().string();
     for (const InputFile& f : c.files) {
-        const fs::path from = sourceOf(f);
+        const fs::path from = sourceOf(f.source);
         if (from.empty() || !fs::exists(from)) {
             ADD_FAILURE() << "input " << f.source << " of case " << c.name
                           << " is missing (is ../shared/data/motifs there?)";
@@ -156,6 +191,15 @@ std::map<std::string, std::string> runCase(const GoldenCase& c, int threads) {
         }
         fs::copy_file(from, w.motifs() / from.filename());
         a.files.emplace_back(from.filename().string(), f.format);
+    }
+    for (const DatabaseFile& d : c.databases) {
+        const fs::path from = sourceOf(d.source);
+        if (from.empty() || !fs::exists(from)) {
+            ADD_FAILURE() << "database " << d.source << " of case " << c.name << " is missing";
+            return {};
+        }
+        fs::create_directories((w.root / d.placed).parent_path());
+        fs::copy_file(from, w.root / d.placed);
     }
     // The machine stays the same; only the answered thread count changes.
     const RunResult r = runProgram(w.root, a.text());

@@ -168,8 +168,14 @@ TEST(normalizeRow, dividesByTheTotalAndEvensOutUnusableTotals) {
     EXPECT_EQ(normalizeRow(2, 5, 1, 0), (Row{0.25, 0.625, 0.125, 0}));
     EXPECT_EQ(normalizeRow(0, 0, 0, 0), (Row{0.25, 0.25, 0.25, 0.25}));
     EXPECT_EQ(normalizeRow(-1, 1, 0, 0), (Row{0.25, 0.25, 0.25, 0.25}));
-    EXPECT_EQ(normalizeRow(std::numeric_limits<double>::infinity(), 1, 0, 0),
-              (Row{0.25, 0.25, 0.25, 0.25}));
+    const double inf = std::numeric_limits<double>::infinity();
+    const double big = std::numeric_limits<double>::max();
+    // Totals that are no number, or overflow although every count is finite.
+    const Row unusable[] = {{inf, 1, 0, 0}, {big, big, 0, 0}, {1e308, 1e308, 1e308, 1e308},
+                            {std::nan(""), 1, 1, 1}};
+    for (const Row& v : unusable)
+        EXPECT_EQ(normalizeRow(v[0], v[1], v[2], v[3]), (Row{0.25, 0.25, 0.25, 0.25}))
+            << v[0] << " " << v[1];
     const Row r = normalizeRow(0.2, 0.3, 0.3, 0.1);
     EXPECT_EQ(r[0], 0.2 / (0.2 + 0.3 + 0.3 + 0.1));
 }

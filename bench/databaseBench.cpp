@@ -1,0 +1,242 @@
+// Timed benchmark of the database stage of a run, beside a plain loop over the same pairs.
+//
+// Every measurement runs in a child process of its own, so that its peak memory is its
+// own: the child's maximum resident set comes back through wait4.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "database/databaseMatching.h"
+#include "database/databaseReaders.h"
+#include "documents/documents.h"
+#include "input/input.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Measure {
+    double seconds = 0;
+    long records = 0;
+    long peakMB = 0;
+};
+
+// Runs `work` in a child; `work` returns its own seconds and a record count.
+template <class Work>
+Measure inChild(Work work) {
+    int fd[2];
+    if (pipe(fd) != 0) std::exit(2);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(fd[0]);
+        const auto [seconds, records] = work();
+        const std::string line = std::to_string(seconds) + " " + std::to_string(records) + "\n";
+        if (write(fd[1], line.data(), line.size()) < 0) _exit(3);
+        _exit(0);
+    }
+    close(fd[1]);
+    char buffer[128] = {};
+    std::string text;
+    for (ssize_t n; (n = read(fd[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+    close(fd[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    Measure m;
+    std::istringstream(text) >> m.seconds >> m.records;
+    m.peakMB = usage.ru_maxrss / 1024;
+    return m;
+}
+
+double now() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+struct Files {
+    std::string input;     // one input motif file
+    std::string database;  // the reference collection, laid out as "jasparAll"
+};
+
+// A run folder with the input file, the database below it and a result folder; the state
+// answered as a run of type All, format Text, one input file, top 5, best 3.
+fs::path layOut(RunState& s, const Files& f, double cutoff, int threads) {
+    const fs::path root = fs::temp_directory_path() / ("kelvanor-dbbench-" + std::to_string(getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / "motifs");
+    fs::create_directories(root / "result");
+    fs::create_directories(root / "databases/jaspar");
+    fs::copy_file(f.input, root / "motifs/input.txt");
+    fs::copy_file(f.database, root / "databases/jaspar/jaspar_pfm_all.txt");
+    static std::ostringstream quiet;
+    s.console = &quiet;
+    s.inputPath = (root / "motifs").string() + "/";
+    s.outputPath = (root / "result").string() + "/";
+    s.jobID = "J_bench_";
+    s.numFile = 1;
+    s.numTopMotif = 5;
+    s.numBestMatches = 3;
+    s.simCutoff = cutoff;
+    s.numThread = threads;
+    s.DBName = findDatabase("jasparAll");
+    s.outputFileType = OutputType::All;
+    s.outputFileFormat = OutputFormat::Text;
+    s.FileNameType = {{"input.txt", 4, 0, 1}};
+    readInput(s, s.FileNameType);
+    nameDocuments(s);
+    return root;
+}
+
+// Step 15 of a run as the driver calls it (no logos with format Text), from reading the
+// database to the last database report section.
+std::pair<double, long> databaseStage(const Files& f, double cutoff, int threads) {
+    RunState s;
+    const fs::path root = layOut(s, f, cutoff, threads);
+    writeHeaders(s);
+    fs::current_path(root);
+    const double t0 = now();
+    readDatabase(s);
+    forwardScanDatabase(s);
+    backwardScanDatabase(s);
+    const double tScan = now();
+    getMaxScoresDatabase(s);
+    calculateSumScoresCompareDatabase(s);
+    const double tKeys = now();
+    getDatabaseResultsList(s);
+    const double tLists = now();
+    forwardScanDatabaseGlobal(s);
+    backwardScanDatabaseGlobal(s);
+    getMaxScoresDatabaseGlobal(s);
+    calculateSumScoresCompareDatabaseGlobal(s);
+    getDatabaseGlobalResultsList(s);
+    const double t1 = now();
+    if (std::getenv("KELVANOR_BENCH_SPLIT"))
+        std::fprintf(stderr, "  %d threads: reading and scans %.2f s, keys %.2f s, lists and "
+                     "sections %.2f s, global chain %.2f s\n",
+                     threads, tScan - t0, tKeys - tScan, tLists - tKeys, t1 - tLists);
+    const long records = static_cast<long>(s.DatasetsCombinedScoreDatabaseLists.size());
+    fs::current_path(fs::temp_directory_path());
+    fs::remove_all(root);
+    return {t1 - t0, records};
+}
+
+// The same arithmetic as one plain loop on one thread, records appended to one vector.
+std::pair<double, long> plainLoop(const Files& f, double cutoff) {
+    RunState s;
+    const fs::path root = layOut(s, f, cutoff, 1);
+    std::ifstream in(f.database);
+    const std::vector<data> database = readDatabaseMotifs(in, *findDatabase("jasparAll"));
+    const double t0 = now();
+    std::vector<dataCombinedScore> out;
+    for (const data& input : s.Datasets)
+        for (const data& db : database) {
+            if (input.matrix.size() < 4 || db.matrix.size() < 4) continue;
+            for (int backward = 0; backward < 2; ++backward)
+                for (int mirrored = 0; mirrored < 2; ++mirrored) {
+                    const data& F = mirrored ? db : input;
+                    const data& S = mirrored ? input : db;
+                    const int lf = static_cast<int>(F.matrix.size());
+                    const int ls = static_cast<int>(S.matrix.size());
+                    const Matrix* fm[2] = {&F.matrix, &F.revCompMatrix};
+                    const Matrix* sm[2] = {&S.matrix, &S.revCompMatrix};
+                    for (int sh = 0; sh <= ls - 4; ++sh) {
+                        const int n = std::min(lf, ls - sh);
+                        double sum[4] = {0, 0, 0, 0};
+                        for (int t = 0; t < n; ++t) {
+                            const int fr = backward ? lf - 1 - t : t;
+                            const int sr = backward ? ls - 1 - t - sh : sh + t;
+                            for (int c = 0; c < 4; ++c)
+                                for (int p = 0; p < 4; ++p) {
+                                    // Pairing p: strand of the input motif p / 2, of the
+                                    // database motif p % 2.
+                                    const int fs = mirrored ? p % 2 : p / 2;
+                                    const int ss = mirrored ? p / 2 : p % 2;
+                                    sum[p] += 1.0 - std::fabs((*fm[fs])[fr][c] - (*sm[ss])[sr][c]);
+                                }
+                        }
+                        int w = 0;
+                        for (int p = 1; p < 4; ++p)
+                            if (sum[p] / (4.0 * n) > sum[w] / (4.0 * n)) w = p;
+                        const double score = sum[w] / (4.0 * n);
+                        if (score >= cutoff) {
+                            dataCombinedScore r;
+                            r.motifID1 = static_cast<std::int32_t>(F.motifID);
+                            r.motifID2 = static_cast<std::int32_t>(S.motifID);
+                            r.position = sh + 1;
+                            r.overlapLength = n;
+                            r.alignmentScore = score;
+                            out.push_back(r);
+                        }
+                    }
+                }
+        }
+    const double seconds = now() - t0;
+    fs::remove_all(root);
+    return {seconds, static_cast<long>(out.size())};
+}
+
+std::vector<std::string> split(const std::string& text) {
+    std::vector<std::string> parts;
+    std::stringstream in(text);
+    for (std::string p; std::getline(in, p, ',');) parts.push_back(p);
+    return parts;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string input = "pfm_vertebrates.txt", database = "pfm_all.txt", cutoffs = "0.75",
+                threadCounts = "1,8";
+    for (int k = 1; k < argc; ++k) {
+        const std::string a = argv[k];
+        const auto value = [&] { return k + 1 < argc ? std::string(argv[++k]) : std::string(); };
+        if (a == "--input") input = value();
+        else if (a == "--database") database = value();
+        else if (a == "--cutoffs") cutoffs = value();
+        else if (a == "--threads") threadCounts = value();
+        else {
+            std::cerr << "usage: kelvanor_database_bench [--input pfm_vertebrates.txt] "
+                         "[--database pfm_all.txt] [--cutoffs 0.75] [--threads 1,8]\n";
+            return 2;
+        }
+    }
+    const char* env = std::getenv("KELVANOR_MOTIF_DATA");
+    const fs::path data = fs::path(env ? env : KELVANOR_MOTIF_DATA) / "jaspar2016_rsat";
+    const Files files{(data / input).string(), (data / database).string()};
+    for (const std::string& p : {files.input, files.database})
+        if (!fs::exists(p)) {
+            std::fprintf(stderr, "missing %s\n", p.c_str());
+            return 1;
+        }
+
+    std::printf("%-20s %-12s %6s %7s | %9s %6s %6s | %8s %6s %6s %5s\n", "input", "database",
+                "cutoff", "threads", "records", "loop s", "loopMB", "stage s", "MB", "ratio", "x1");
+    for (const std::string& c : split(cutoffs)) {
+        const double cutoff = std::atof(c.c_str());
+        const Measure loop = inChild([&] { return plainLoop(files, cutoff); });
+        double oneThread = 0;
+        for (const std::string& t : split(threadCounts)) {
+            const int threads = std::atoi(t.c_str());
+            const Measure stage = inChild([&] { return databaseStage(files, cutoff, threads); });
+            if (oneThread == 0) oneThread = stage.seconds;
+            std::printf("%-20s %-12s %6.2f %7d | %9ld %6.2f %6ld | %8.2f %6ld %6.2f %5.2f%s\n",
+                        input.c_str(), database.c_str(), cutoff, threads, stage.records,
+                        loop.seconds, loop.peakMB, stage.seconds, stage.peakMB,
+                        stage.seconds / loop.seconds, stage.seconds / oneThread,
+                        stage.records != loop.records ? "  RECORD COUNTS DIFFER" : "");
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}
