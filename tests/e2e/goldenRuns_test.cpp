@@ -155,6 +155,23 @@ std::vector<GoldenCase> goldenCases() {
         c.answers.format = "All";
         cases.push_back(c);
     }
+    {
+        // The bundled example as `make example` runs it: every stage, every report kind.
+        GoldenCase c{"example_every_report",
+                     {{"example/motifs/liver_factors.txt", "4"},
+                      {"example/motifs/heart_factors.txt", "1"}},
+                     {},
+                     {{"example/reference/transfac.txt", "databases/transfac/transfac.txt"}}};
+        c.answers.topMotifs = "5";
+        c.answers.bestMatches = "3";
+        c.answers.cutoff = "0.75";
+        c.answers.database = "8";
+        c.answers.tree = "Y";
+        c.answers.combine = "Y";
+        c.answers.type = "All";
+        c.answers.format = "All";
+        cases.push_back(c);
+    }
     return cases;
 }
 
