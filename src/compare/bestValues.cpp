@@ -3,16 +3,40 @@
 #include "compare/compare.h"
 
 namespace {
-// The motifs of a record whose best values it feeds.
-template <typename Visit>
-void forEachScoredMotif(const dataCombinedScore& r, RecordSide side, Visit visit) {
-    switch (side) {
-    case RecordSide::BothMotifs:
-        visit(r.motifID1);
-        visit(r.motifID2);
-        break;
-    case RecordSide::RecordFirst: visit(r.motifID1); break;
-    case RecordSide::InputByMatchFlag: visit(inputMotifID(r)); break;
+// The side is fixed per list, so each loop is built for its side: these loops run over
+// every record of the largest lists of a run.
+template <RecordSide Side>
+void accumulate(std::span<const dataCombinedScore> list, std::vector<maxScores>& best) {
+    maxScores* const entries = best.data();
+    const auto count = static_cast<std::uint32_t>(best.size());
+    const auto feed = [entries, count](const dataCombinedScore& r, std::int32_t id) {
+        // One unsigned test keeps ids below 1 and above the store out alike.
+        const std::uint32_t k = static_cast<std::uint32_t>(id) - 1u;
+        if (k >= count) return;
+        maxScores& e = entries[k];
+        if (r.alignmentScore > e.bestScore) e.bestScore = r.alignmentScore;
+        if (r.overlapLength > e.longestOverlap) e.longestOverlap = r.overlapLength;
+        e.motifID = id;
+        e.overlapMidpoint = (e.longestOverlap + kMinimumOverlap) / 2;
+    };
+    for (const dataCombinedScore& r : list) {
+        if constexpr (Side == RecordSide::InputByMatchFlag) {
+            feed(r, inputMotifID(r));
+        } else {
+            feed(r, r.motifID1);
+            if constexpr (Side == RecordSide::BothMotifs) feed(r, r.motifID2);
+        }
+    }
+}
+
+template <RecordSide Side>
+void key(std::span<dataCombinedScore> list, std::span<const maxScores> best) {
+    const maxScores* const entries = best.data();
+    const auto count = static_cast<std::uint32_t>(best.size());
+    for (dataCombinedScore& r : list) {
+        const std::int32_t id = Side == RecordSide::InputByMatchFlag ? inputMotifID(r) : r.motifID1;
+        const std::uint32_t k = static_cast<std::uint32_t>(id) - 1u;
+        if (k < count) r.similarityScore = similarityKey(r, entries[k]);
     }
 }
 }  // namespace
@@ -20,25 +44,18 @@ void forEachScoredMotif(const dataCombinedScore& r, RecordSide side, Visit visit
 std::vector<maxScores> bestValues(std::span<const dataCombinedScore> list, std::size_t motifCount,
                                   RecordSide side) {
     std::vector<maxScores> best(motifCount);
-    for (const dataCombinedScore& r : list)
-        forEachScoredMotif(r, side, [&](std::int32_t id) {
-            if (id < 1 || static_cast<std::size_t>(id) > motifCount) return;
-            maxScores& e = best[static_cast<std::size_t>(id - 1)];
-            if (r.alignmentScore > e.bestScore) e.bestScore = r.alignmentScore;
-            if (r.overlapLength > e.longestOverlap) e.longestOverlap = r.overlapLength;
-            e.motifID = id;
-            e.overlapMidpoint = (e.longestOverlap + kMinimumOverlap) / 2;
-        });
+    switch (side) {
+    case RecordSide::BothMotifs: accumulate<RecordSide::BothMotifs>(list, best); break;
+    case RecordSide::RecordFirst: accumulate<RecordSide::RecordFirst>(list, best); break;
+    case RecordSide::InputByMatchFlag: accumulate<RecordSide::InputByMatchFlag>(list, best); break;
+    }
     return best;
 }
 
 void assignSimilarityKeys(std::span<dataCombinedScore> list, std::span<const maxScores> best,
                           RecordSide side) {
-    for (dataCombinedScore& r : list) {
-        const std::int32_t id = side == RecordSide::InputByMatchFlag ? inputMotifID(r) : r.motifID1;
-        if (id < 1 || static_cast<std::size_t>(id) > best.size()) continue;
-        r.similarityScore = similarityKey(r, best[static_cast<std::size_t>(id - 1)]);
-    }
+    if (side == RecordSide::InputByMatchFlag) key<RecordSide::InputByMatchFlag>(list, best);
+    else key<RecordSide::RecordFirst>(list, best);
 }
 
 void getMaxScores(RunState& s) {
