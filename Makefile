@@ -33,8 +33,9 @@ asan:
 
 fuzz:
 	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVANOR_TESTS=OFF -DKELVANOR_FUZZ=ON -DKELVANOR_WERROR=$(WERROR)
-	cmake --build build-fuzz -j$(JOBS) --target fuzz_readMotifBlocks
+	cmake --build build-fuzz -j$(JOBS) --target fuzz_readMotifBlocks fuzz_readDatabaseMotifs
 	scripts/fuzz build-fuzz/tests/fuzz/fuzz_readMotifBlocks $(FUZZ_SECONDS)
+	scripts/fuzz build-fuzz/tests/fuzz/fuzz_readDatabaseMotifs $$(( $(FUZZ_SECONDS) / 2 ))
 
 bench:
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKELVANOR_TESTS=OFF -DKELVANOR_BENCH=ON
