@@ -19,11 +19,14 @@
 #include <string>
 #include <vector>
 
+#include "benchSupport.h"
 #include "combine/combinationStage.h"
 #include "compare/compare.h"
 #include "input/input.h"
 
 namespace fs = std::filesystem;
+using bench::now;
+using bench::split;
 
 namespace {
 
@@ -39,31 +42,17 @@ struct Figures {
 
 template <class Work>
 Figures inChild(Work work) {
-    int fd[2];
-    if (pipe(fd) != 0) std::exit(2);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(fd[0]);
+    const bench::ChildReport r = bench::inChildProcess([&] {
         const Figures f = work();
         std::ostringstream line;
         line << f.compareSeconds << " " << f.combineSeconds << " " << f.chains << " " << f.records
-             << " " << f.merged << "\n";
-        const std::string text = line.str();
-        if (write(fd[1], text.data(), text.size()) < 0) _exit(3);
-        _exit(0);
-    }
-    close(fd[1]);
-    char buffer[256] = {};
-    std::string text;
-    for (ssize_t n; (n = read(fd[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
-    close(fd[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
+             << " " << f.merged;
+        return line.str();
+    });
     Figures f;
-    std::istringstream(text) >> f.compareSeconds >> f.combineSeconds >> f.chains >> f.records >>
+    std::istringstream(r.text) >> f.compareSeconds >> f.combineSeconds >> f.chains >> f.records >>
         f.merged;
-    f.peakMB = usage.ru_maxrss / 1024;
+    f.peakMB = r.peakMB;
     return f;
 }
 
@@ -78,11 +67,6 @@ Figures fastest(int repeats, Work work) {
             best = f;
     }
     return best;
-}
-
-double now() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
 }
 
 struct Setup {
@@ -162,13 +146,6 @@ Figures wholeRun(const Setup& setup, bool combine) {
     f.compareSeconds = status == 0 ? now() - t0 : -1.0;
     fs::remove_all(root);
     return f;
-}
-
-std::vector<std::string> split(const std::string& text) {
-    std::vector<std::string> parts;
-    std::stringstream in(text);
-    for (std::string p; std::getline(in, p, ',');) parts.push_back(p);
-    return parts;
 }
 
 }  // namespace

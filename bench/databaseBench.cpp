@@ -20,49 +20,16 @@
 #include "database/databaseMatching.h"
 #include "database/databaseReaders.h"
 #include "documents/documents.h"
+#include "benchSupport.h"
 #include "input/input.h"
 
 namespace fs = std::filesystem;
+using bench::inChild;
+using bench::Measure;
+using bench::now;
+using bench::split;
 
 namespace {
-
-struct Measure {
-    double seconds = 0;
-    long records = 0;
-    long peakMB = 0;
-};
-
-// Runs `work` in a child; `work` returns its own seconds and a record count.
-template <class Work>
-Measure inChild(Work work) {
-    int fd[2];
-    if (pipe(fd) != 0) std::exit(2);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(fd[0]);
-        const auto [seconds, records] = work();
-        const std::string line = std::to_string(seconds) + " " + std::to_string(records) + "\n";
-        if (write(fd[1], line.data(), line.size()) < 0) _exit(3);
-        _exit(0);
-    }
-    close(fd[1]);
-    char buffer[128] = {};
-    std::string text;
-    for (ssize_t n; (n = read(fd[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
-    close(fd[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    Measure m;
-    std::istringstream(text) >> m.seconds >> m.records;
-    m.peakMB = usage.ru_maxrss / 1024;
-    return m;
-}
-
-double now() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
 
 struct Files {
     std::string input;     // one input motif file
@@ -184,13 +151,6 @@ std::pair<double, long> plainLoop(const Files& f, double cutoff) {
     const double seconds = now() - t0;
     fs::remove_all(root);
     return {seconds, static_cast<long>(out.size())};
-}
-
-std::vector<std::string> split(const std::string& text) {
-    std::vector<std::string> parts;
-    std::stringstream in(text);
-    for (std::string p; std::getline(in, p, ',');) parts.push_back(p);
-    return parts;
 }
 
 }  // namespace

@@ -18,49 +18,16 @@
 #include <vector>
 
 #include "compare/compare.h"
+#include "benchSupport.h"
 #include "input/input.h"
 
 namespace fs = std::filesystem;
+using bench::inChild;
+using bench::Measure;
+using bench::now;
+using bench::split;
 
 namespace {
-
-struct Measure {
-    double seconds = 0;
-    long records = 0;
-    long peakMB = 0;
-};
-
-// Runs `work` in a child; `work` returns the record count and its own seconds.
-template <class Work>
-Measure inChild(Work work) {
-    int fd[2];
-    if (pipe(fd) != 0) std::exit(2);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(fd[0]);
-        const auto [seconds, records] = work();
-        const std::string line = std::to_string(seconds) + " " + std::to_string(records) + "\n";
-        if (write(fd[1], line.data(), line.size()) < 0) _exit(3);
-        _exit(0);
-    }
-    close(fd[1]);
-    char buffer[128] = {};
-    std::string text;
-    for (ssize_t n; (n = read(fd[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
-    close(fd[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    Measure m;
-    std::istringstream(text) >> m.seconds >> m.records;
-    m.peakMB = usage.ru_maxrss / 1024;
-    return m;
-}
-
-double now() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
 
 void loadMotifs(RunState& s, const std::string& path) {
     s.FileNameType.push_back({fs::path(path).filename().string(), 4, 0, 1});
@@ -166,13 +133,6 @@ std::pair<double, long> wholeRun(const std::string& path, double cutoff, int thr
     const double seconds = now() - t0;
     fs::remove_all(root);
     return {seconds, status == 0 ? 0L : -1L};
-}
-
-std::vector<std::string> split(const std::string& text) {
-    std::vector<std::string> parts;
-    std::stringstream in(text);
-    for (std::string p; std::getline(in, p, ',');) parts.push_back(p);
-    return parts;
 }
 
 }  // namespace

@@ -13,25 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "benchSupport.h"
 #include "database/databaseReaders.h"
 #include "documents/documents.h"
 #include "input/input.h"
 
 namespace fs = std::filesystem;
+using bench::now;
+using bench::split;
 
 namespace {
-
-double now() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-std::vector<std::string> split(const std::string& text) {
-    std::vector<std::string> parts;
-    std::stringstream in(text);
-    for (std::string p; std::getline(in, p, ',');) parts.push_back(p);
-    return parts;
-}
 
 struct Result {
     double seconds = 0;
