@@ -6,11 +6,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "model/records.h"
 
 namespace bench {
 
@@ -74,6 +78,51 @@ Measure inChild(Work work) {
     std::istringstream(r.text) >> m.seconds >> m.records;
     m.peakMB = r.peakMB;
     return m;
+}
+
+// The baseline of the scan benchmarks: one pair of motifs written as one plain loop, both
+// directions, both record orders, the four strand pairings with the scans' additions,
+// accepted records appended to `out`. No threads, no keys, no grouping.
+inline void plainPair(const data& i, const data& j, double cutoff,
+                      std::vector<dataCombinedScore>& out) {
+    if (i.matrix.size() < 4 || j.matrix.size() < 4) return;
+    for (int backward = 0; backward < 2; ++backward)
+        for (int mirrored = 0; mirrored < 2; ++mirrored) {
+            const data& F = mirrored ? j : i;
+            const data& S = mirrored ? i : j;
+            const int lf = static_cast<int>(F.matrix.size());
+            const int ls = static_cast<int>(S.matrix.size());
+            const Matrix* fm[2] = {&F.matrix, &F.revCompMatrix};
+            const Matrix* sm[2] = {&S.matrix, &S.revCompMatrix};
+            for (int sh = 0; sh <= ls - 4; ++sh) {
+                const int n = std::min(lf, ls - sh);
+                double sum[4] = {0, 0, 0, 0};
+                for (int t = 0; t < n; ++t) {
+                    const int fr = backward ? lf - 1 - t : t;
+                    const int sr = backward ? ls - 1 - t - sh : sh + t;
+                    for (int c = 0; c < 4; ++c)
+                        for (int p = 0; p < 4; ++p) {
+                            // Pairing p: strand of i is p / 2, strand of j is p % 2.
+                            const int fs = mirrored ? p % 2 : p / 2;
+                            const int ss = mirrored ? p / 2 : p % 2;
+                            sum[p] += 1.0 - std::fabs((*fm[fs])[fr][c] - (*sm[ss])[sr][c]);
+                        }
+                }
+                int w = 0;
+                for (int p = 1; p < 4; ++p)
+                    if (sum[p] / (4.0 * n) > sum[w] / (4.0 * n)) w = p;
+                const double score = sum[w] / (4.0 * n);
+                if (score >= cutoff) {
+                    dataCombinedScore r;
+                    r.motifID1 = static_cast<std::int32_t>(F.motifID);
+                    r.motifID2 = static_cast<std::int32_t>(S.motifID);
+                    r.position = sh + 1;
+                    r.overlapLength = n;
+                    r.alignmentScore = score;
+                    out.push_back(r);
+                }
+            }
+        }
 }
 
 }  // namespace bench

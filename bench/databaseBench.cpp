@@ -107,47 +107,7 @@ std::pair<double, long> plainLoop(const Files& f, double cutoff) {
     const double t0 = now();
     std::vector<dataCombinedScore> out;
     for (const data& input : s.Datasets)
-        for (const data& db : database) {
-            if (input.matrix.size() < 4 || db.matrix.size() < 4) continue;
-            for (int backward = 0; backward < 2; ++backward)
-                for (int mirrored = 0; mirrored < 2; ++mirrored) {
-                    const data& F = mirrored ? db : input;
-                    const data& S = mirrored ? input : db;
-                    const int lf = static_cast<int>(F.matrix.size());
-                    const int ls = static_cast<int>(S.matrix.size());
-                    const Matrix* fm[2] = {&F.matrix, &F.revCompMatrix};
-                    const Matrix* sm[2] = {&S.matrix, &S.revCompMatrix};
-                    for (int sh = 0; sh <= ls - 4; ++sh) {
-                        const int n = std::min(lf, ls - sh);
-                        double sum[4] = {0, 0, 0, 0};
-                        for (int t = 0; t < n; ++t) {
-                            const int fr = backward ? lf - 1 - t : t;
-                            const int sr = backward ? ls - 1 - t - sh : sh + t;
-                            for (int c = 0; c < 4; ++c)
-                                for (int p = 0; p < 4; ++p) {
-                                    // Pairing p: strand of the input motif p / 2, of the
-                                    // database motif p % 2.
-                                    const int fs = mirrored ? p % 2 : p / 2;
-                                    const int ss = mirrored ? p / 2 : p % 2;
-                                    sum[p] += 1.0 - std::fabs((*fm[fs])[fr][c] - (*sm[ss])[sr][c]);
-                                }
-                        }
-                        int w = 0;
-                        for (int p = 1; p < 4; ++p)
-                            if (sum[p] / (4.0 * n) > sum[w] / (4.0 * n)) w = p;
-                        const double score = sum[w] / (4.0 * n);
-                        if (score >= cutoff) {
-                            dataCombinedScore r;
-                            r.motifID1 = static_cast<std::int32_t>(F.motifID);
-                            r.motifID2 = static_cast<std::int32_t>(S.motifID);
-                            r.position = sh + 1;
-                            r.overlapLength = n;
-                            r.alignmentScore = score;
-                            out.push_back(r);
-                        }
-                    }
-                }
-        }
+        for (const data& db : database) bench::plainPair(input, db, cutoff, out);
     const double seconds = now() - t0;
     fs::remove_all(root);
     return {seconds, static_cast<long>(out.size())};

@@ -70,46 +70,7 @@ std::pair<double, long> plainLoop(const std::string& path, double cutoff) {
     std::vector<dataCombinedScore> out;
     const auto& m = s.Datasets;
     for (std::size_t i = 0; i < m.size(); ++i)
-        for (std::size_t j = i + 1; j < m.size(); ++j) {
-            if (m[i].matrix.size() < 4 || m[j].matrix.size() < 4) continue;
-            for (int backward = 0; backward < 2; ++backward)
-                for (int mirrored = 0; mirrored < 2; ++mirrored) {
-                    const data& F = mirrored ? m[j] : m[i];
-                    const data& S = mirrored ? m[i] : m[j];
-                    const int lf = static_cast<int>(F.matrix.size());
-                    const int ls = static_cast<int>(S.matrix.size());
-                    const Matrix* fm[2] = {&F.matrix, &F.revCompMatrix};
-                    const Matrix* sm[2] = {&S.matrix, &S.revCompMatrix};
-                    for (int sh = 0; sh <= ls - 4; ++sh) {
-                        const int n = std::min(lf, ls - sh);
-                        double sum[4] = {0, 0, 0, 0};
-                        for (int t = 0; t < n; ++t) {
-                            const int fr = backward ? lf - 1 - t : t;
-                            const int sr = backward ? ls - 1 - t - sh : sh + t;
-                            for (int c = 0; c < 4; ++c)
-                                for (int p = 0; p < 4; ++p) {
-                                    // Pairing p: strand of i is p / 2, strand of j is p % 2.
-                                    const int fs = mirrored ? p % 2 : p / 2;
-                                    const int ss = mirrored ? p / 2 : p % 2;
-                                    sum[p] += 1.0 - std::fabs((*fm[fs])[fr][c] - (*sm[ss])[sr][c]);
-                                }
-                        }
-                        int w = 0;
-                        for (int p = 1; p < 4; ++p)
-                            if (sum[p] / (4.0 * n) > sum[w] / (4.0 * n)) w = p;
-                        const double score = sum[w] / (4.0 * n);
-                        if (score >= cutoff) {
-                            dataCombinedScore r;
-                            r.motifID1 = static_cast<std::int32_t>(F.motifID);
-                            r.motifID2 = static_cast<std::int32_t>(S.motifID);
-                            r.position = sh + 1;
-                            r.overlapLength = n;
-                            r.alignmentScore = score;
-                            out.push_back(r);
-                        }
-                    }
-                }
-        }
+        for (std::size_t j = i + 1; j < m.size(); ++j) bench::plainPair(m[i], m[j], cutoff, out);
     return {now() - t0, static_cast<long>(out.size())};
 }
 
