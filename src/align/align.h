@@ -29,13 +29,10 @@ std::vector<dataCombinedScore> backwardScanTwoMatrices(const Matrix& matrix1, co
 bool forwardAlignmentFound(const Matrix& matrix1, const Matrix& matrix2, double simCutoff);
 
 // The best values a pair of rows1 and rows2 rows could reach: a perfect score over the
-// whole shorter motif. A two-matrix record's key is its distance from them.
+// whole shorter motif. A two-matrix record's similarityKey is its distance from them.
 inline maxScores pairIdeal(std::size_t rows1, std::size_t rows2) {
     const std::size_t shorter = rows1 < rows2 ? rows1 : rows2;
     return {.bestScore = kMaxCellScore, .longestOverlap = static_cast<std::int32_t>(shorter)};
-}
-inline double twoMatrixKey(const dataCombinedScore& r, const maxScores& ideal) {
-    return (static_cast<double>(overlapDifference(r, ideal)) + scoreDifference(r, ideal)) * 0.5;
 }
 
 // Which end of a motif its consensus letters are laid from.

@@ -32,7 +32,7 @@ std::vector<dataCombinedScore> scanTwoMatrices(const Matrix& matrix1, const Matr
 
     // Forward and backward lists share one key, so their first records compare.
     const maxScores ideal = pairIdeal(matrix1.size(), matrix2.size());
-    for (dataCombinedScore& r : list) r.similarityScore = twoMatrixKey(r, ideal);
+    for (dataCombinedScore& r : list) r.similarityScore = similarityKey(r, ideal);
     // Stable: a perfect alignment gives several records of one key.
     std::stable_sort(list.begin(), list.end(), comparison);
     return list;

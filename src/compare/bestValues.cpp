@@ -53,9 +53,18 @@ std::vector<maxScores> bestValues(std::span<const dataCombinedScore> list, std::
 }
 
 void assignSimilarityKeys(std::span<dataCombinedScore> list, std::span<const maxScores> best,
-                          RecordSide side) {
-    if (side == RecordSide::InputByMatchFlag) key<RecordSide::InputByMatchFlag>(list, best);
-    else key<RecordSide::RecordFirst>(list, best);
+                          RecordSide side, int threads) {
+    if (threads < 1) threads = 1;
+    const auto slices = static_cast<std::int64_t>(threads) * 4;
+    const auto sliceStart = [&](std::int64_t k) {
+        return list.size() * static_cast<std::size_t>(k) / static_cast<std::size_t>(slices);
+    };
+#pragma omp parallel for schedule(static) num_threads(threads)
+    for (std::int64_t k = 0; k < slices; ++k) {
+        const auto slice = list.subspan(sliceStart(k), sliceStart(k + 1) - sliceStart(k));
+        if (side == RecordSide::InputByMatchFlag) key<RecordSide::InputByMatchFlag>(slice, best);
+        else key<RecordSide::RecordFirst>(slice, best);
+    }
 }
 
 void getMaxScores(RunState& s) {
@@ -64,5 +73,6 @@ void getMaxScores(RunState& s) {
 }
 
 void calculateSumScoresCompare(RunState& s) {
-    assignSimilarityKeys(s.DatasetsCombinedScoreLists, s.maxScoresList, RecordSide::RecordFirst);
+    assignSimilarityKeys(s.DatasetsCombinedScoreLists, s.maxScoresList, RecordSide::RecordFirst,
+                         teamSize(s));
 }

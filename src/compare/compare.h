@@ -42,17 +42,12 @@ inline std::int32_t databaseMotifID(const dataCombinedScore& r) {
 std::vector<maxScores> bestValues(std::span<const dataCombinedScore> list, std::size_t motifCount,
                                   RecordSide side);
 // Every record's similarity key against the best values of its motif on the given side.
+// A key depends on its own record alone, so the list is keyed in slices on `threads`.
 void assignSimilarityKeys(std::span<dataCombinedScore> list, std::span<const maxScores> best,
-                          RecordSide side);
+                          RecordSide side, int threads = 1);
 
 void getMaxScores(RunState& s);
 void calculateSumScoresCompare(RunState& s);
-
-// Half the sum of the record's distances from its first motif's best values.
-inline double similarityKey(const dataCombinedScore& r, const maxScores& first) {
-    return (static_cast<double>(overlapDifference(r, first)) + scoreDifference(r, first)) *
-           0.5;
-}
 
 // ---- Groups, best matches and rankings -----------------------------------------------
 

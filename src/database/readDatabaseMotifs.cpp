@@ -1,28 +1,6 @@
 // Cutting a database file into blocks of lines and reading each block as one motif.
 #include "database/databaseReaders.h"
-
-namespace {
-
-bool separator(char c) { return c == ' ' || c == '\t'; }
-
-// Trailing line-end characters go too, so CRLF files read like LF files.
-std::vector<std::string> lineTokens(const std::string& line) {
-    std::size_t end = line.size();
-    while (end > 0 && (separator(line[end - 1]) || line[end - 1] == '\r' || line[end - 1] == '\n'))
-        --end;
-    std::vector<std::string> tokens;
-    std::size_t i = 0;
-    while (i < end) {
-        while (i < end && separator(line[i])) ++i;
-        std::size_t j = i;
-        while (j < end && !separator(line[j])) ++j;
-        if (j > i) tokens.push_back(line.substr(i, j - i));
-        i = j;
-    }
-    return tokens;
-}
-
-}  // namespace
+#include "model/model.h"
 
 std::vector<DatabaseBlock> splitDatabaseBlocks(std::istream& in) {
     std::vector<DatabaseBlock> blocks;

@@ -8,19 +8,6 @@ namespace {
 // when the limit is reached only triggers the evaluation and is lost.
 constexpr int kBlockLineLimit = 31;
 
-std::vector<std::string> tokens(const std::string& line) {
-    std::vector<std::string> out;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-        std::size_t j = i;
-        while (j < line.size() && line[j] != ' ' && line[j] != '\t') ++j;
-        if (j > i) out.push_back(line.substr(i, j - i));
-        i = j;
-    }
-    return out;
-}
-
 ReadMotif readBlock(BlockShape shape, const Block& block, std::int64_t motifID) {
     switch (shape) {
     case BlockShape::Transfac: return readTransfacInput(block);
@@ -57,16 +44,14 @@ std::vector<ReadMotif> readMotifBlocks(std::istream& in, std::int64_t firstMotif
 
     for (std::string line; std::getline(in, line);) {
         removeSpaces(line);
-        while (!line.empty() && (line.back() == ' ' || line.back() == '\t' ||
-                                 line.back() == '\r' || line.back() == '\n'))
-            line.pop_back();
-        if (line.empty()) {
+        std::vector<std::string> tokens = lineTokens(line);
+        if (tokens.empty()) {
             evaluate();
         } else if (linesSinceCheck == kBlockLineLimit) {
             evaluate();
             ++lost;
         } else {
-            block.push_back(tokens(line));
+            block.push_back(std::move(tokens));
             ++linesSinceCheck;
         }
     }

@@ -357,9 +357,8 @@ void writeOneFileNotices(RunState& s) {
         if (titleBlockOf(d) == TitleBlock::HTML) {
             out << "<div class = 'boxed'>" << std::endl
                 << globalHeadingHTML(s) << std::endl
-                << "<p class='sansserif'><font size = '2'> There is no global matching for 1 "
-                   "motif file. </font></p>"
-                << std::endl
+                << "<p class='sansserif'><font size = '2'> " << kOneFileNotice
+                << " </font></p>" << std::endl
                 << "</div>" << std::endl;
         } else {
             out << std::endl
@@ -367,7 +366,7 @@ void writeOneFileNotices(RunState& s) {
                 << std::endl
                 << globalHeadingLine(s) << std::endl
                 << std::endl
-                << "There is no global matching for 1 motif file." << std::endl
+                << kOneFileNotice << std::endl
                 << std::endl;
         }
         out.close();

@@ -33,9 +33,6 @@ struct ScannedPair {
 };
 std::optional<ScannedPair> scannedPair(const dataCombinedScore& r, const std::vector<data>& motifs);
 
-// How well a merged matrix still aligns with one parent: the smaller first key of its
-// forward and backward scans, -1 when the forward scan finds nothing.
-double checkValue(const Matrix& merged, const Matrix& parent, double simCutoff, int threads);
 // A merge stands when both parents pass; a backward alignment alone never rescues one.
 // Two-matrix keys are never negative, so a parent passes exactly when its forward scan
 // finds an alignment, which is all this asks.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/records.h"
 
@@ -16,6 +17,10 @@ Row revCompRow(Row r);
 std::string numberToString(double value);
 // Halves inner runs of blanks and trims blanks at both ends; tabs stay.
 void removeSpaces(std::string& text);
+// The tokens of one line of a motif or database file: runs of characters other than blank
+// and tab. Blanks, tabs and line-end characters at the end of the line are no part of it,
+// so CRLF files read like LF files; a blank line has no tokens.
+std::vector<std::string> lineTokens(const std::string& line);
 // Keeps only digits, blanks and full stops.
 std::string removeSpecialCharacters(std::string text);
 std::string getCurrDateTime();        // "%m-%d-%Y %X"

@@ -87,6 +87,11 @@ inline std::int32_t overlapDifference(const dataCombinedScore& r, const maxScore
     std::int32_t d = r.overlapLength - first.longestOverlap;
     return d < 0 ? -d : d;
 }
+// The similarity key: half the sum of the record's distances from the best values it is
+// measured against (its motif's, or for two matrices the best any alignment could reach).
+inline double similarityKey(const dataCombinedScore& r, const maxScores& best) {
+    return (static_cast<double>(overlapDifference(r, best)) + scoreDifference(r, best)) * 0.5;
+}
 
 // Ranking entry of one motif: the sum of the keys of its best matches.
 struct commonBestMatches {

@@ -24,6 +24,22 @@ void removeSpaces(std::string& text) {
         if (text[i] == ' ' && text[i + 1] == ' ') text.erase(i, 1);
 }
 
+std::vector<std::string> lineTokens(const std::string& line) {
+    const auto separator = [](char c) { return c == ' ' || c == '\t'; };
+    std::size_t end = line.size();
+    while (end > 0 && (separator(line[end - 1]) || line[end - 1] == '\r' || line[end - 1] == '\n'))
+        --end;
+    std::vector<std::string> tokens;
+    for (std::size_t i = 0; i < end;) {
+        while (i < end && separator(line[i])) ++i;
+        std::size_t j = i;
+        while (j < end && !separator(line[j])) ++j;
+        if (j > i) tokens.push_back(line.substr(i, j - i));
+        i = j;
+    }
+    return tokens;
+}
+
 std::string removeSpecialCharacters(std::string text) {
     std::string kept;
     kept.reserve(text.size());

@@ -185,7 +185,3 @@ std::vector<OutsideOutcome> runOutsidePrograms(std::span<const OutsideCall> call
     if (interrupt != 0) endWithSignal(interrupt);
     return outcomes;
 }
-
-std::string describeCall(const OutsideCall& call) {
-    return call.arguments.empty() ? std::string() : call.arguments.front();
-}

@@ -31,6 +31,3 @@ OutsideOutcome runOutsideProgram(const OutsideCall& call);
 // call k. Once a program cannot be started, no further call is started (they would fail
 // alike) and those calls are NotStarted.
 std::vector<OutsideOutcome> runOutsidePrograms(std::span<const OutsideCall> calls, int atOnce);
-
-// The program's name as the user should look for it: its first argument.
-std::string describeCall(const OutsideCall& call);
