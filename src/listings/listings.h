@@ -112,6 +112,20 @@ AlignmentLines getAlignmentLines(const dataCombinedScore& r, const data& top, co
 // Which stores a dumped list's identifiers refer to.
 enum class ListSource : std::uint8_t { InputComparison, DatabaseMatching, DatabaseGlobalMatching };
 
+// Where a dumped record's motifs and best values are looked up.
+struct ScoreListStores {
+    const std::vector<data>& firstOfScan;   // the scan's first motif (an input motif)
+    const std::vector<data>& secondOfScan;  // the scan's second motif
+    const std::vector<maxScores>& best;     // empty before the key pass: distances read 0
+    bool bestOfScanFirst;  // best values kept for the scan's first motif, not motifID1
+};
+// Where a dump puts the matchFlag column, if anywhere.
+enum class FlagColumn : std::uint8_t { Without, AfterNames, AfterMotifNumbers };
+// One tab-ended line per record: direction, key, dataset and motif numbers, identifiers,
+// names, placement, strands, score, the two distances and the key.
+void writeScoreRecords(std::ostream& out, const std::vector<dataCombinedScore>& list,
+                       const ScoreListStores& stores, FlagColumn flag);
+
 // DatasetsCombinedScoreLists, tab-separated, into outputPath + "combinedScore.txt".
 void writeCombinedScoreList(RunState& s);
 // Any result list, tab-separated, into outputPath + "ScoreDBG" + n + ".txt".

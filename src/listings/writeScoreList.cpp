@@ -6,25 +6,15 @@
 
 namespace {
 
-enum class FlagColumn : bool { Without, With };
-
-// Where a record's identifiers and best values are looked up.
-struct Stores {
-    const std::vector<data>* firstOfScan;   // the scan's first motif (i)
-    const std::vector<data>* secondOfScan;  // the scan's second motif (j)
-    const std::vector<maxScores>* best;
-    bool bestOfScanFirst;  // best values kept for i (the input motif) rather than motifID1
-};
-
-Stores storesOf(const RunState& s, ListSource source) {
+ScoreListStores storesOf(const RunState& s, ListSource source) {
     switch (source) {
     case ListSource::DatabaseMatching:
-        return {&s.Datasets, &s.DatabaseDatasets, &s.maxScoresDatabaseList, true};
+        return {s.Datasets, s.DatabaseDatasets, s.maxScoresDatabaseList, true};
     case ListSource::DatabaseGlobalMatching:
-        return {&s.Datasets, &s.DatabaseDatasets, &s.maxScoresDatabaseGlobalList, true};
+        return {s.Datasets, s.DatabaseDatasets, s.maxScoresDatabaseGlobalList, true};
     case ListSource::InputComparison: break;
     }
-    return {&s.Datasets, &s.Datasets, &s.maxScoresList, false};
+    return {s.Datasets, s.Datasets, s.maxScoresList, false};
 }
 
 const data* find(const std::vector<data>& store, std::int32_t id) {
@@ -33,39 +23,46 @@ const data* find(const std::vector<data>& store, std::int32_t id) {
                : nullptr;
 }
 
-void dump(const std::vector<dataCombinedScore>& list, const Stores& stores,
+void dump(const std::vector<dataCombinedScore>& list, const ScoreListStores& stores,
           const std::string& path, const char* title, FlagColumn flag) {
     std::ofstream out(path, std::ios::out | std::ios::trunc);  // failures pass silently
     out << title << std::endl;
+    writeScoreRecords(out, list, stores, flag);
+}
+
+}  // namespace
+
+void writeScoreRecords(std::ostream& out, const std::vector<dataCombinedScore>& list,
+                       const ScoreListStores& stores, FlagColumn flag) {
     const data none;
     for (const dataCombinedScore& r : list) {
         // The scan's first motif is motifID1 in pairOrder records and motifID2 otherwise.
         const std::int32_t iID = r.matchFlag ? r.motifID1 : r.motifID2;
         const std::int32_t jID = r.matchFlag ? r.motifID2 : r.motifID1;
-        const data* i = find(*stores.firstOfScan, iID);
-        const data* j = find(*stores.secondOfScan, jID);
+        const data* i = find(stores.firstOfScan, iID);
+        const data* j = find(stores.secondOfScan, jID);
         const data& first = r.matchFlag ? (i ? *i : none) : (j ? *j : none);
         const data& second = r.matchFlag ? (j ? *j : none) : (i ? *i : none);
         // Before the key pass there are no best values and the distances read zero.
         const std::int32_t bestID = stores.bestOfScanFirst ? iID : r.motifID1;
         const auto k = static_cast<std::size_t>(bestID - 1);
-        const maxScores entry = bestID >= 1 && k < stores.best->size()
-                                    ? (*stores.best)[k]
+        const maxScores entry = bestID >= 1 && k < stores.best.size()
+                                    ? stores.best[k]
                                     : maxScores{0, r.alignmentScore, r.overlapLength, 0};
 
         out << directionText(r.direction) << '\t' << r.firstMotifIDKey() << '\t'
             << (i ? i->datasetNumber : 0) << '\t' << (j ? j->datasetNumber : 0) << '\t'
-            << first.motifNumber << '\t' << second.motifNumber << '\t' << r.motifID1 << '\t'
-            << r.motifID2 << '\t' << first.motifName << '\t' << second.motifName << '\t';
-        if (flag == FlagColumn::With) out << r.matchFlagText() << '\t';
+            << first.motifNumber << '\t' << second.motifNumber << '\t';
+        if (flag == FlagColumn::AfterMotifNumbers) out << r.matchFlagText() << '\t';
+        out << r.motifID1 << '\t' << r.motifID2 << '\t' << first.motifName << '\t'
+            << second.motifName << '\t';
+        if (flag == FlagColumn::AfterNames) out << r.matchFlagText() << '\t';
         out << r.position << '\t' << r.overlapLength << '\t' << strandText(r.matchFormat1)
             << '\t' << strandText(r.matchFormat2) << '\t' << r.alignmentScore << '\t'
             << scoreDifference(r, entry) << '\t' << overlapDifference(r, entry) << '\t'
             << r.similarityScore << '\t' << std::endl;
     }
 }
-
-}  // namespace
 
 void writeCombinedScoreList(RunState& s) {
     dump(s.DatasetsCombinedScoreLists, storesOf(s, ListSource::InputComparison),
@@ -76,5 +73,5 @@ void writeCombinedScoreList(RunState& s) {
 void writeScoreList(RunState& s, std::vector<dataCombinedScore> list, std::int64_t n,
                     ListSource source) {
     dump(list, storesOf(s, source), s.outputPath + "ScoreDBG" + std::to_string(n) + ".txt",
-         "------------------ Score list ----------------", FlagColumn::With);
+         "------------------ Score list ----------------", FlagColumn::AfterNames);
 }
