@@ -38,10 +38,8 @@ void convertDocument(RunState& s, ReportDoc d) {
         }
     }
 
-    // A path that starts with "-" would be read as an option.
-    const std::string scriptArgument = scriptPath.starts_with("-") ? "./" + scriptPath : scriptPath;
     OutsideCall php;
-    php.arguments = {"php5", scriptArgument};
+    php.arguments = {"php5", pathArgument(scriptPath)};
     php.product = pdfPath;
     const OutsideOutcome outcome = runOutsideProgram(php);
     std::remove(scriptPath.c_str());

@@ -22,6 +22,11 @@ enum class OutsideOutcome {
     NotStarted,  // the program could not be started (missing, not executable)
 };
 
+// A path as a program argument: one starting with "-" would be read as an option.
+inline std::string pathArgument(const std::string& path) {
+    return !path.empty() && path[0] == '-' ? "./" + path : path;
+}
+
 // Runs one call and waits for it. A product the call left empty is removed. When the
 // program dies of SIGINT or SIGQUIT, the user meant this run: the process ends with
 // that signal.

@@ -1,4 +1,5 @@
 // The R script that draws the motif tree, and how it is started.
+#include "state/outsideProgram.h"
 #include "tree/tree.h"
 
 std::string rPathText(const std::string& path, RPathUse use) {
@@ -42,7 +43,5 @@ std::string treeScript(const std::string& matrixPath, const std::string& imagePa
 }
 
 std::vector<std::string> treeDrawingCommand(const std::string& scriptPath) {
-    // Rscript takes a word starting with "--" for one of its options.
-    const bool optionLike = !scriptPath.empty() && scriptPath[0] == '-';
-    return {"Rscript", optionLike ? "./" + scriptPath : scriptPath};
+    return {"Rscript", pathArgument(scriptPath)};
 }
