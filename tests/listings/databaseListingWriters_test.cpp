@@ -14,21 +14,6 @@ namespace {
 constexpr Strand O = Strand::Original;
 constexpr Strand R = Strand::RevComp;
 
-// Trailing blanks are part of the reports; '|' marks where a line ends.
-std::string fixture(std::string text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '|' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
-    return out;
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 data databaseMotif(std::int64_t id, std::string name, std::string annotation, std::string dbID,
                    Matrix matrix) {
     data m = completedMotif(id, 1, std::move(name), std::move(matrix));

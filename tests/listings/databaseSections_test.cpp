@@ -8,13 +8,6 @@
 
 namespace {
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 std::string stars(std::size_t n) { return std::string(n, '*'); }
 
 const std::string kBanner =

@@ -1,7 +1,9 @@
 // Listing tests: a run state with motifs and report paths in a scratch folder.
 #pragma once
 
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "state/state.h"
 #include "model/model.h"
@@ -38,4 +40,20 @@ inline dataCombinedScore record(std::int32_t motifID1, std::int32_t motifID2, Di
     r.matchFormat2 = format2;
     r.similarityScore = similarityScore;
     return r;
+}
+
+// Trailing blanks are part of the reports; '|' marks where a line ends.
+inline std::string fixture(std::string text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '|' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
+    return out;
+}
+
+// The lines of a text, without their line ends.
+inline std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
 }

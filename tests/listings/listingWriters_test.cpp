@@ -14,21 +14,6 @@ namespace {
 constexpr Strand O = Strand::Original;
 constexpr Strand R = Strand::RevComp;
 
-// Trailing blanks are part of the reports; '|' marks where a line ends.
-std::string fixture(std::string text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '|' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
-    return out;
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 // Three input motifs in two files; the longest name has 7 characters. Motif 2 is the top
 // motif; it matched motif 1 in a mirrored backward record (motif 1 is the scan's first
 // motif, so matchFormat1 is motif 1's strand) and motif 3 in a forward pair-order record.

@@ -7,17 +7,10 @@
 #include "compare/compare.h"
 #include "listings/listings.h"
 #include "model/model.h"
+#include "listingSupport.h"
 #include "support/support.h"
 
 namespace {
-
-// Trailing blanks are part of the reports; '|' marks where a line ends.
-std::string fixture(std::string text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '|' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
-    return out;
-}
 
 data motif(std::int64_t id, std::int32_t dataset, std::string name, Matrix matrix) {
     return completedMotif(id, dataset, std::move(name), std::move(matrix));
