@@ -35,20 +35,12 @@ inline maxScores pairIdeal(std::size_t rows1, std::size_t rows2) {
     return {.bestScore = kMaxCellScore, .longestOverlap = static_cast<std::int32_t>(shorter)};
 }
 
-// Which end of a motif its consensus letters are laid from.
-enum class Anchor : std::uint8_t { Begin, End };
-
 // Where a record lays matrix1 and matrix2 out on their common rows: the frame has `width`
-// rows, and each matrix runs from its start over its own rows. `whole` marks the motif
-// that fills the frame when one lies within the other; its drawing is its consensus as is.
+// rows, and each matrix runs from its start over its own rows.
 struct MergeFrame {
     std::int64_t width = 0;
     std::int64_t start1 = 0;
     std::int64_t start2 = 0;
-    Anchor anchor1 = Anchor::Begin;
-    Anchor anchor2 = Anchor::Begin;
-    bool whole1 = false;
-    bool whole2 = false;
 };
 
 // The frame of matrices of rows1 and rows2 rows placed as the record says (its matchFlag,
@@ -64,7 +56,9 @@ Matrix combinedTwoMatrices(const Matrix& matrix1, const Matrix& matrix2,
                            const dataCombinedScore& r);
 
 // The two lines of the alignment joined by "_": '-' everywhere but on each matrix's own
-// frame rows, which carry its consensus letters. Empty when the record places no such pair.
+// frame rows, which carry its consensus letters. Arguments that place no such pair are
+// drawn as their position, overlap and flag say all the same; empty only when a letter
+// would fall outside its line.
 std::string alignTwoMatrices(const Matrix& matrix1, const Matrix& matrix2,
                              const dataCombinedScore& r);
 

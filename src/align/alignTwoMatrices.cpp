@@ -6,37 +6,79 @@
 
 namespace {
 
-// Letters on a motif's own columns, from its first column (Begin) or back from its last
-// (End); a consensus shorter than its matrix leaves the far columns '-'.
-void placeLetters(std::string& line, const std::string& consensus, std::int64_t start,
-                  std::size_t rows, Anchor anchor) {
-    const std::size_t count = std::min(consensus.size(), rows);
-    for (std::size_t k = 0; k < count; ++k) {
-        const std::int64_t column = anchor == Anchor::Begin
-                                        ? start + static_cast<std::int64_t>(k)
-                                        : start + static_cast<std::int64_t>(rows - 1 - k);
-        const char letter =
-            anchor == Anchor::Begin ? consensus[k] : consensus[consensus.size() - 1 - k];
-        line[static_cast<std::size_t>(column)] = letter;
+// Where one motif's letters go: from a first column on, back from a last column, or the
+// whole line replaced by the consensus (the motif that fills the frame).
+struct Letters {
+    enum class From : std::uint8_t { Begin, End, Whole } from = From::Begin;
+    std::int64_t column = 0;
+};
+
+Letters beginAt(std::int64_t column) { return {Letters::From::Begin, column}; }
+Letters endAt(std::int64_t column) { return {Letters::From::End, column}; }
+Letters whole() { return {Letters::From::Whole, 0}; }
+
+// False when a letter would fall outside the line; the line is then left as it was.
+bool place(std::string& line, const std::string& consensus, Letters at) {
+    if (at.from == Letters::From::Whole) {
+        line = consensus;
+        return true;
     }
+    const auto count = static_cast<std::int64_t>(consensus.size());
+    const std::int64_t first = at.from == Letters::From::Begin ? at.column : at.column - count + 1;
+    if (count == 0) return true;
+    if (first < 0 || first + count > static_cast<std::int64_t>(line.size())) return false;
+    std::copy(consensus.begin(), consensus.end(), line.begin() + first);
+    return true;
 }
 
 }  // namespace
 
+// The drawing takes the record's placement at its word for any arguments, unlike the merge,
+// which refuses what places no such pair: a letter is drawn wherever it falls in its line.
 std::string alignTwoMatrices(const Matrix& matrix1, const Matrix& matrix2,
                              const dataCombinedScore& r) {
-    const std::optional<MergeFrame> frame = mergeFrame(matrix1.size(), matrix2.size(), r);
-    if (!frame) return {};
-    const std::string c1 = getConsensusString(matrix1);
-    const std::string c2 = getConsensusString(matrix2);
-    const std::string dashes(static_cast<std::size_t>(frame->width), '-');
+    const auto l1 = static_cast<std::int64_t>(matrix1.size());
+    const auto l2 = static_cast<std::int64_t>(matrix2.size());
+    const std::int64_t s = std::int64_t{r.position} - 1;
+    const std::int64_t w = l1 + l2 - std::int64_t{r.overlapLength};
+    const bool forward = r.direction == Direction::Forward;
+    std::int64_t width = std::max<std::int64_t>(w, 0);
 
-    std::string line1 = dashes;
-    std::string line2 = dashes;
-    if (frame->whole1) line1 = c1;
-    else placeLetters(line1, c1, frame->start1, matrix1.size(), frame->anchor1);
-    if (frame->whole2) line2 = c2;
-    else placeLetters(line2, c2, frame->start2, matrix2.size(), frame->anchor2);
+    Letters at1, at2;
+    if (r.position <= 1) {
+        at1 = forward ? beginAt(0) : endAt(w - 1);
+        at2 = at1;
+    } else if (w == std::max(l1, l2)) {
+        // One lies within the other, s rows in; the longer fills the line.
+        const Letters inside = forward ? beginAt(s) : endAt(w - 1 - s);
+        at1 = l1 >= l2 ? whole() : inside;
+        at2 = l2 >= l1 ? whole() : inside;
+    } else if (w > l1 && w > l2) {
+        if (r.matchFlag) {
+            at1 = forward ? beginAt(s) : endAt(w - 1 - s);
+            at2 = forward ? beginAt(0) : endAt(w - 1);
+        } else if (forward || l1 >= l2) {
+            at1 = forward ? beginAt(0) : endAt(w - 1);
+            at2 = forward ? beginAt(s) : endAt(w - 1 - s);
+        } else {
+            at1 = endAt(w - 1);
+            at2 = beginAt(0);
+        }
+        // A longer matrix2 expects to start s rows into matrix1; an overlap that says
+        // otherwise gets room for every letter.
+        if (!r.matchFlag && l1 < l2 && r.overlapLength != l1 - s) {
+            width += l2 + s;
+            if (!forward) at1 = endAt(l2 + s - 1);
+        }
+    } else {
+        return {};
+    }
+
+    std::string line1(static_cast<std::size_t>(width), '-');
+    std::string line2 = line1;
+    if (!place(line1, getConsensusString(matrix1), at1) ||
+        !place(line2, getConsensusString(matrix2), at2))
+        return {};
     return line1 + "_" + line2;
 }
 

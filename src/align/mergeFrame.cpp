@@ -12,20 +12,17 @@ std::optional<MergeFrame> mergeFrame(std::size_t rows1, std::size_t rows2,
     const std::int64_t s = std::int64_t{r.position} - 1;
     const std::int64_t w = l1 + l2 - std::int64_t{r.overlapLength};
     const bool forward = r.direction == Direction::Forward;
-    const Anchor anchor = forward ? Anchor::Begin : Anchor::End;
     // Where a motif of `rows` rows starts when its last row lies on `lastRow`.
     const auto endingAt = [](std::int64_t lastRow, std::int64_t rows) {
         return lastRow - rows + 1;
     };
 
-    MergeFrame f{.width = w, .anchor1 = anchor, .anchor2 = anchor};
+    MergeFrame f{.width = w};
     if (r.position <= 1) {
         f.start1 = forward ? 0 : endingAt(w - 1, l1);
         f.start2 = forward ? 0 : endingAt(w - 1, l2);
     } else if (w == std::max(l1, l2)) {
         // One lies within the other, s rows in; the longer fills the frame.
-        f.whole1 = l1 >= l2;
-        f.whole2 = l2 >= l1;
         if (l1 < l2) f.start1 = forward ? s : endingAt(w - 1 - s, l1);
         if (l2 < l1) f.start2 = forward ? s : endingAt(w - 1 - s, l2);
     } else if (w > l1 && w > l2) {
@@ -38,9 +35,6 @@ std::optional<MergeFrame> mergeFrame(std::size_t rows1, std::size_t rows2,
         const std::int64_t startSecond = forward ? 0 : endingAt(w - 1, lSecond);
         f.start1 = firstIs1 ? startFirst : startSecond;
         f.start2 = firstIs1 ? startSecond : startFirst;
-        // A longer matrix2 that runs past the start of a backward frame is drawn from its
-        // first letter.
-        if (!forward && !firstIs1 && l1 < l2) f.anchor2 = Anchor::Begin;
     } else {
         return std::nullopt;
     }

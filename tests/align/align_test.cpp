@@ -173,7 +173,6 @@ TEST(combinedTwoMatrices, aRecordThatPlacesNoSuchPairGivesNothing) {
         SCOPED_TRACE(::testing::Message() << "position " << p.position << " overlap " << p.overlap);
         EXPECT_FALSE(mergeFrame(6, 8, placed(p)));
         EXPECT_TRUE(combinedTwoMatrices(m1, m2, placed(p)).empty());
-        EXPECT_EQ(alignTwoMatrices(m1, m2, placed(p)), "");
     }
     EXPECT_TRUE(combinedTwoMatrices({}, {}, placed({.overlap = 0})).empty());
 }
@@ -211,6 +210,36 @@ TEST(alignTwoMatrices, drawsEachConsensusOnItsOwnFrameRows) {
          "-----ACGTA_GGTTCCAA--"},
         {"short consensus filling the frame", six, shortEight, {Forward, true, 3, 6},
          "--ACGTAC_GGTTCCA"},
+    };
+    for (const DrawCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(alignTwoMatrices(c.m1, c.m2, placed(c.at)), c.drawing);
+    }
+}
+
+// No run draws these: the merge refuses such records first. The drawing still lays the
+// letters where the flag, position and overlap put them, and gives nothing only when a
+// letter would leave its line.
+TEST(alignTwoMatrices, drawsArgumentsThatPlaceNoSuchPairWhereverTheLettersFit) {
+    using enum Direction;
+    const Matrix six = oneHot("ACGTAC"), eight = oneHot("GGTTCCAA");
+    const DrawCase cases[] = {
+        // The overlap is not the 4 that matrix2 starting 3 rows into matrix1 implies: both
+        // lines are lengthened by L2 + s, 19 characters each.
+        {"mirrored forward, lengthened", six, eight, {Forward, false, 3, 5},
+         "ACGTAC-------------_--GGTTCCAA---------"},
+        {"mirrored backward, lengthened", six, eight, {Backward, false, 3, 5},
+         "----ACGTAC---------_GGTTCCAA-----------"},
+        {"mirrored forward, the longer first: no lengthening", eight, six, {Forward, false, 3, 5},
+         "GGTTCCAA-_--ACGTAC-"},
+        {"position 1 with a short overlap", six, eight, {Forward, true, 1, 5},
+         "ACGTAC---_GGTTCCAA-"},
+        {"a negative overlap widens the lines", six, eight, {Forward, true, 3, -3},
+         "--ACGTAC---------_GGTTCCAA---------"},
+        {"a line narrower than both", six, eight, {Forward, true, 2, 9}, ""},
+        {"the first motif past the end", six, eight, {Forward, true, 8, 4}, ""},
+        {"the first motif before the start", six, eight, {Backward, true, 9, 1}, ""},
+        {"backward at position 1, too narrow", six, eight, {Backward, true, 1, 9}, ""},
     };
     for (const DrawCase& c : cases) {
         SCOPED_TRACE(c.name);
