@@ -43,12 +43,10 @@ std::vector<combinedMatrices> mergeChain(const Matrix& currentMatrix, const best
             records.insert(records.end(), refused.begin(), refused.end());
             break;
         }
-        // The names keep the chosen record's order, as the reports have always shown them.
-        const auto nameOf = [&](std::int32_t scanID) {
-            return scanID == kScanMatrix1 ? std::string(kCombinedMotifName) : member->motifName;
-        };
+        // Each name stands beside its own matrix, format and drawing line, which are in the
+        // scan's order whichever motif the record names first.
         current = merged;
-        records.push_back(mergedRecord(*r, nameOf(r->motifID1), nameOf(r->motifID2),
+        records.push_back(mergedRecord(*r, kCombinedMotifName, member->motifName,
                                        std::move(first), second, std::move(merged)));
     }
     return records;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
+#include <vector>
 
 #include "align/alignSupport.h"
 #include "combine/combinationStage.h"
@@ -143,7 +145,7 @@ TEST(combineSimilarMotifs, realMotifsGiveTheSameListsAndReportsOnOneAndEightThre
     Run one, eight;
     if (!combined(one, 1) || !combined(eight, 8)) FAIL() << kMissingMotifData;
 
-    std::size_t mirrored = 0;
+    std::size_t mirroredFirst = 0, mirroredSteps = 0;
     for (const ResultSet& set : kResultSets) {
         SCOPED_TRACE(defaultDocumentName(set.document));
         const MergeChains& a = one.s.*set.chains;
@@ -156,36 +158,36 @@ TEST(combineSimilarMotifs, realMotifsGiveTheSameListsAndReportsOnOneAndEightThre
                 EXPECT_TRUE(sameStep(a[g][r], b[g][r])) << g << ", " << r;
                 const combinedMatrices& step = a[g][r];
                 if (step.mergedFlag != "Y") continue;
-                mirrored += step.matchFlag.empty();
-                if (r > 0) {
-                    // Chain steps keep the chosen record's order of names: the combined
-                    // motif first exactly when the record is not mirrored.
-                    EXPECT_EQ(step.matchFlag.empty() ? step.motifName2 : step.motifName1,
-                              kCombinedMotifName)
-                        << "chain " << g << ", step " << r;
-                    continue;
-                }
-                // The first merge follows the pair scan: whatever motif the alignment
-                // puts first, each name stands beside its own matrix in the format beside it.
+                (r == 0 ? mirroredFirst : mirroredSteps) += step.matchFlag.empty();
+                // Whatever motif the alignment puts first, each name stands beside its own
+                // matrix in the format beside it: the pair scan's order. In a chain step the
+                // growing combined motif is the scan's first.
                 const auto strandOf = [](const std::string& format) {
                     return format == "Original Motif" ? Strand::Original : Strand::RevComp;
                 };
-                for (const auto& [name, matrix, format] :
-                     {std::tuple{&step.motifName1, &step.matrix1, &step.matchFormat1},
-                      std::tuple{&step.motifName2, &step.matrix2, &step.matchFormat2}}) {
+                std::vector<std::tuple<const std::string*, const Matrix*, const std::string*>>
+                    named{{&step.motifName2, &step.matrix2, &step.matchFormat2}};
+                if (r == 0)
+                    named.emplace_back(&step.motifName1, &step.matrix1, &step.matchFormat1);
+                else
+                    EXPECT_EQ(step.motifName1, kCombinedMotifName)
+                        << "chain " << g << ", step " << r;
+                for (const auto& [name, matrix, format] : named) {
                     const data* motif = nullptr;
                     for (const data& m : one.s.Datasets)
                         if (m.motifName == *name) motif = &m;
                     ASSERT_NE(motif, nullptr) << *name;
                     EXPECT_EQ(*matrix, strandMatrix(*motif, strandOf(*format)))
-                        << "chain " << g << ": " << *name;
+                        << "chain " << g << ", step " << r << ": " << *name;
                 }
             }
         }
         EXPECT_EQ(slurp(one.s.documents[set.document].path),
                   slurp(eight.s.documents[set.document].path));
     }
-    EXPECT_GT(mirrored, 0u);  // the names were put to the test on mirrored alignments too
+    // The names were put to the test on mirrored alignments too.
+    EXPECT_GT(mirroredFirst, 0u);
+    EXPECT_GT(mirroredSteps, 0u);
 }
 
 TEST(combinedMotifWriters, aDocumentThatCannotBeOpenedEndsTheRun) {

@@ -81,6 +81,33 @@ TEST(mergeChain, mergesEveryFurtherEntryAndHandsEachMergeOn) {
     for (std::size_t k = 0; k < chain.size(); ++k) EXPECT_TRUE(sameStep(threaded[k], chain[k]));
 }
 
+TEST(mergeChain, aMirroredStepNamesEachMotifBesideItsOwnMatrix) {
+    // CMCAGTCA starts four rows into the combined motif and runs past its end: the scan
+    // finds it in its mirrored pass, which names the member first. (Its M row keeps the
+    // reverse strands from aligning as well, which the straight pass would find first.)
+    // The step's row still shows the combined motif first, beside the matrix, format and
+    // line that are its own.
+    std::vector<data> motifs = chainMotifs();
+    motifs.push_back(oneHotMotif(7, 2, "M7", "CACAGTCA"));
+    motifs[6].matrix[1] = {0.45, 0.55, 0.0, 0.0};
+    motifs[6].revCompMatrix = getRevCompMotif(motifs[6].matrix);
+    const Chain chain = combinedMatrixG(kFirstMerge, {entry(2), entry(7)}, 1, motifs, 0.9, 1);
+    ASSERT_EQ(chain.size(), 1u);
+    const combinedMatrices& r = chain[0];
+    EXPECT_EQ(r.mergedFlag, "Y");
+    EXPECT_EQ(r.matchFlag, "");
+    EXPECT_EQ(r.motifID1, kScanMatrix2);
+    EXPECT_EQ(r.motifName1, kCombinedMotifName);
+    EXPECT_EQ(r.motifName2, "M7");
+    EXPECT_EQ(r.matrix1, kFirstMerge);
+    EXPECT_EQ(r.matrix2, motifs[6].matrix);
+    EXPECT_EQ(r.matchFormat1, "Original Motif");
+    EXPECT_EQ(r.matchFormat2, "Original Motif");
+    EXPECT_EQ(r.alignmentLine1, "GGATCACAGTC-");
+    EXPECT_EQ(r.alignmentLine2, "----CMCAGTCA");
+    EXPECT_EQ(getConsensusString(r.combinedMatrix), "GGATCACAGTCA");
+}
+
 TEST(mergeChain, aRefusedMergeListsThatEntryAndEveryLaterOneWithItsOwnAlignment) {
     // Readers never give a row without numbers, and nothing else makes a merge fail its
     // check: M5 fits onto the combined motif by its first four rows, but no forward
