@@ -1,4 +1,6 @@
 // The database stage that reads: the chosen file below the working folder into the store.
+#include <sys/stat.h>
+
 #include <fstream>
 
 #include "database/databaseMatching.h"
@@ -11,13 +13,26 @@ void readDatabaseFile(RunState& s, std::string& path) {
     if (s.DBName == nullptr) return;
     // Without a working folder the catalogue's path would be taken from the root.
     const std::string workingFolder = getCurrentDirectory();
-    if (workingFolder.empty()) fatal(s, Fatal::BadInputPath);
+    if (workingFolder.empty()) {
+        warn(s, std::string("Error: the working folder cannot be read, so the database file ") +
+                    s.DBName->file + " below it cannot be found.");
+        fatal(s, Fatal::BadInputPath);
+    }
     path = workingFolder + s.DBName->file;
-    std::ifstream in(path);
-    if (!in.is_open()) fatal(s, Fatal::BadInputPath);
+    // A folder opens like a file but reads as an empty one.
+    struct stat info {};
+    std::ifstream in;
+    if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) in.open(path);
+    if (!in.is_open()) {
+        warn(s, "Error: the database file " + path + " could not be opened.");
+        fatal(s, Fatal::BadInputPath);
+    }
     s.DatabaseDatasets = readDatabaseMotifs(in, *s.DBName);
+    if (s.DatabaseDatasets.empty())
+        warn(s, "Warning: the database file " + path +
+                    " holds no motif; nothing is matched against it.");
     const std::string warning = motifsWithoutPositionsWarning(s.DatabaseDatasets);
-    if (!warning.empty()) *s.warnings << warning << std::endl;
+    if (!warning.empty()) warn(s, warning);
 }
 
 }  // namespace

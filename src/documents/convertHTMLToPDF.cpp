@@ -15,25 +15,27 @@ std::string withExtension(const std::string& documentName, const char* extension
 }
 
 void convertDocument(RunState& s, ReportDoc d) {
-    std::ostream& warn = *s.warnings;
     const std::string name = defaultDocumentName(d);
     const std::string documentPath = s.outputPath + s.jobID + name;
     const std::string scriptPath = s.outputPath + s.jobID + withExtension(name, ".php");
     const std::string pdfPath = s.outputPath + s.jobID + withExtension(name, ".pdf");
 
     if (!std::ifstream(documentPath).is_open()) {
-        warn << "Warning: " << documentPath << " is missing; no PDF made from it." << std::endl;
+        warn(s, "Warning: " + documentPath + " is missing; no PDF made from it.");
         return;
     }
-    // A script we could not write in full is not ours to run or remove: it may be a file
-    // someone else put there.
+    OutsideStage stage;
     {
+        // A script that cannot be opened may be someone else's file: it is not removed.
         std::ofstream script(scriptPath, std::ios::out | std::ios::trunc);
-        if (script.is_open()) script << conversionScript(getCurrentDirectory(), documentPath);
+        if (script.is_open()) {
+            stage.scratch(scriptPath);
+            script << conversionScript(getCurrentDirectory(), documentPath);
+        }
         script.close();
         if (!script) {
-            warn << "Warning: could not write " << scriptPath << "; no PDF made from "
-                 << documentPath << "." << std::endl;
+            warn(s, "Warning: could not write " + scriptPath + "; no PDF made from " +
+                        documentPath + ".");
             return;
         }
     }
@@ -41,12 +43,10 @@ void convertDocument(RunState& s, ReportDoc d) {
     OutsideCall php;
     php.arguments = {"php5", pathArgument(scriptPath)};
     php.product = pdfPath;
-    const OutsideOutcome outcome = runOutsideProgram(php);
-    std::remove(scriptPath.c_str());
+    const OutsideOutcome outcome = stage.run(php);
 
     if (outcome != OutsideOutcome::Made) {
-        warn << "Warning: no PDF was made from " << documentPath << "; the HTML report is kept."
-             << std::endl;
+        warn(s, "Warning: no PDF was made from " + documentPath + "; the HTML report is kept.");
         return;
     }
     if (s.outputFileFormat == OutputFormat::PDF) std::remove(documentPath.c_str());

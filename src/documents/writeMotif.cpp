@@ -22,47 +22,54 @@ constexpr const char* kOptionsAfterStrand[] = {
     "--color", "green", "A", "Adenine", "--color", "blue", "C", "Cytosine",
     "--color", "orange", "G", "Guanine", "--color", "red", "T", "Thymine"};
 
-// prefix: "M" for input motifs, "D" for database motifs, which are numbered alike.
+// Input motifs and database motifs are numbered alike; the prefix keeps their images
+// apart and the noun tells a reader which store a warning means.
+struct LogoStore {
+    const char* prefix;
+    const char* noun;
+};
+constexpr LogoStore kInputMotifs{"M", "motif"};
+constexpr LogoStore kDatabaseMotifs{"D", "database motif"};
+
 // The generator runs as many at once as the run has threads; what it made and the
 // warnings come out as if the logos were drawn one after another.
-void drawLogos(RunState& s, const char* prefix, std::span<const data> motifs) {
+void drawLogos(RunState& s, const LogoStore& store, std::span<const data> motifs) {
     const std::string folder = s.outputPath + s.jobID + "image";
     mkdir(folder.c_str(), 0777);  // made by the first logo of the run; a failure shows below
-    std::vector<std::string> countPaths;
+    OutsideStage stage;
     std::vector<OutsideCall> calls;
     for (const data& motif : motifs) {
         if (motif.matrix.empty()) {
             // The generator would draw an empty logo, which reads as a motif.
-            *s.warnings << "Warning: motif " << motif.motifID << " (" << motif.motifName
-                        << ") has no positions; no logo is drawn for it." << std::endl;
+            warn(s, std::string("Warning: ") + store.noun + " " + std::to_string(motif.motifID) +
+                        " (" + motif.motifName + ") has no positions; no logo is drawn for it.");
             continue;
         }
-        const std::string stem = folder + "/" + s.jobID + prefix + std::to_string(motif.motifID);
+        const std::string stem =
+            folder + "/" + s.jobID + store.prefix + std::to_string(motif.motifID);
         const std::string countPath = stem + ".txt";
+        stage.scratch(countPath);
         {
             std::ofstream count(countPath, std::ios::out | std::ios::trunc);
             if (!count.is_open()) fatal(s, Fatal::BadOutputPath);
             writeCountFile(count, motif.matrix);
         }
-        countPaths.push_back(countPath);
         calls.push_back(logoCall(s.inputPath, countPath, stem + ".jpeg", LogoStrand::Motif));
         calls.push_back(
             logoCall(s.inputPath, countPath, stem + "RevComp.jpeg", LogoStrand::ReverseComplement));
     }
-    const std::vector<OutsideOutcome> outcomes = runOutsidePrograms(calls, teamSize(s));
+    const std::vector<OutsideOutcome> outcomes = stage.run(calls, teamSize(s));
     bool missingTold = false;
     for (std::size_t k = 0; k < calls.size(); ++k) {
         if (outcomes[k] == OutsideOutcome::NotStarted) {
             if (!missingTold)
-                *s.warnings << "Warning: the logo generator " << calls[k].arguments.front()
-                            << " could not be started; no logo images are made." << std::endl;
+                warn(s, "Warning: the logo generator " + calls[k].arguments.front() +
+                            " could not be started; no logo images are made.");
             missingTold = true;
         } else if (outcomes[k] == OutsideOutcome::Failed) {
-            *s.warnings << "Warning: the logo generator made no image " << calls[k].product
-                        << std::endl;
+            warn(s, "Warning: the logo generator made no image " + calls[k].product);
         }
     }
-    for (const std::string& countPath : countPaths) std::remove(countPath.c_str());
 }
 
 }  // namespace
@@ -89,17 +96,17 @@ OutsideCall logoCall(const std::string& inputPath, const std::string& countPath,
     return call;
 }
 
-void writeMotif(RunState& s) { drawLogos(s, "M", s.Datasets); }
-void writeDatabaseMotif(RunState& s) { drawLogos(s, "D", s.DatabaseDatasets); }
+void writeMotif(RunState& s) { drawLogos(s, kInputMotifs, s.Datasets); }
+void writeDatabaseMotif(RunState& s) { drawLogos(s, kDatabaseMotifs, s.DatabaseDatasets); }
 void writeMotifImage(RunState& s, Matrix matrix, std::int64_t motifID) {
     data motif;
     motif.motifID = motifID;
     motif.matrix = std::move(matrix);
-    drawLogos(s, "M", std::span<const data>(&motif, 1));
+    drawLogos(s, kInputMotifs, std::span<const data>(&motif, 1));
 }
 void writeDatabaseMotifImage(RunState& s, Matrix matrix, std::int64_t motifID) {
     data motif;
     motif.motifID = motifID;
     motif.matrix = std::move(matrix);
-    drawLogos(s, "D", std::span<const data>(&motif, 1));
+    drawLogos(s, kDatabaseMotifs, std::span<const data>(&motif, 1));
 }

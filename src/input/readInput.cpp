@@ -39,7 +39,7 @@ void readInputFile(RunState& s, const std::string& fileName, std::int32_t fileIn
     for (std::size_t k = first; k < s.Datasets.size(); ++k)
         if (s.Datasets[k].matrix.empty()) withoutPositions.push_back(&s.Datasets[k]);
     const std::string note = unreadNote(fileName, unread, withoutPositions);
-    if (!note.empty()) *s.warnings << note << std::endl;
+    if (!note.empty()) warn(s, note);
     ++s.dNum;
     s.mNum = 1;
 }

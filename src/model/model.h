@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/records.h"
@@ -48,6 +49,10 @@ Row normalizeRow(double a, double c, double g, double t);
 
 // Escapes & < > (and ' inside attribute values); ordinary names come out unchanged.
 std::string htmlEscaped(const std::string& text, bool attribute = false);
+
+// Text as a terminal may show it: every control character (C0, DEL and C1) and every byte
+// that starts no well-formed UTF-8 character written as \xHH; all else unchanged.
+std::string terminalSafe(std::string_view text);
 
 // A path as one shell word: unchanged when it holds only [A-Za-z0-9_./+,:@%=-], so
 // ordinary command lines stay as they were; otherwise single-quoted.

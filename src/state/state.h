@@ -4,12 +4,17 @@
 
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include "state/RunState.h"
 
 enum class Fatal { BadInputPath, BadOutputPath, TooFewMotifs, EndOfInput };
 // Prints the condition's one line on the console and ends the process with status 1.
 [[noreturn]] void fatal(RunState& s, Fatal f);
+
+// Writes one line to the run's standard error. Names and paths in it come from files and
+// answers; their control characters are written escaped, never sent to the terminal.
+void warn(RunState& s, std::string_view line);
 
 // Whether the answers ask for the document.
 bool documentExists(const RunState& s, ReportDoc d);

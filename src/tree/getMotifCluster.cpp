@@ -15,8 +15,7 @@ bool writeTreeFile(RunState& s, const std::string& path, const std::string& text
     file << text;
     file.close();
     if (file) return true;
-    *s.warnings << "Warning: could not write " << path
-                << " in full; no motif tree is drawn from it." << std::endl;
+    warn(s, "Warning: could not write " + path + " in full; no motif tree is drawn from it.");
     return false;
 }
 
@@ -35,11 +34,10 @@ void drawMotifTree(RunState& s, DistanceTable& table, MotifTree tree) {
     switch (runOutsideProgram(rscript)) {
     case OutsideOutcome::Made: return;
     case OutsideOutcome::Failed:
-        *s.warnings << "Warning: R drew no motif tree " << files.image << std::endl;
+        warn(s, "Warning: R drew no motif tree " + files.image);
         return;
     case OutsideOutcome::NotStarted:
-        *s.warnings << "Warning: Rscript could not be started; no motif tree " << files.image
-                    << std::endl;
+        warn(s, "Warning: Rscript could not be started; no motif tree " + files.image);
         return;
     }
 }

@@ -37,14 +37,20 @@ TEST(readDatabase, readsTheChosenFileBelowTheWorkingFolderAndKeepsItsPath) {
     EXPECT_EQ(warnings.str(), "");
 }
 
-TEST(readDatabaseDeathTest, aMissingFileOrAnUnknownWorkingFolderEndsTheRun) {
+TEST(readDatabaseDeathTest, aFileThatCannotBeReadEndsTheRunAndStandardErrorNamesIt) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     Workspace w;
     RunState s;
-    s.console = &std::cerr;
+    s.console = &std::cerr;  // what the death test can see, after the warnings
     s.DBName = findDatabase("jasparPlants");
-    EXPECT_EXIT(inFolder(w.root, [&] { readDatabase(s); }), testing::ExitedWithCode(1),
-                "^Invalid input path or file name\\.\n$");
+    // The death test runs in a process of its own, with a workspace of its own.
+    const std::string told =
+        "^Error: the database file /[^\n]*/databases/jaspar/jaspar_pfm_plants\\.txt could not "
+        "be opened\\.\nInvalid input path or file name\\.\n$";
+    EXPECT_EXIT(inFolder(w.root, [&] { readDatabase(s); }), testing::ExitedWithCode(1), told);
+    // A folder in its place opens, but holds no file to read.
+    fs::create_directories(w.root / "databases/jaspar/jaspar_pfm_plants.txt");
+    EXPECT_EXIT(inFolder(w.root, [&] { readDatabase(s); }), testing::ExitedWithCode(1), told);
     // A working folder that is gone cannot be told; the run ends the same way.
     const fs::path gone = w.root / "gone";
     EXPECT_EXIT(
@@ -55,7 +61,45 @@ TEST(readDatabaseDeathTest, aMissingFileOrAnUnknownWorkingFolderEndsTheRun) {
             fs::remove_all(gone);
             readDatabase(s);
         },
-        testing::ExitedWithCode(1), "^Invalid input path or file name\\.\n$");
+        testing::ExitedWithCode(1),
+        "^Error: the working folder cannot be read, so the database file "
+        "/databases/jaspar/jaspar_pfm_plants\\.txt below it cannot be found\\.\n"
+        "Invalid input path or file name\\.\n$");
+}
+
+TEST(readDatabase, aFileThatYieldsNoMotifIsNamedInOneWarningAndTheRunGoesOn) {
+    Workspace w;
+    fs::create_directories(w.root / "databases/jaspar");
+    const fs::path file = w.root / "databases/jaspar/jaspar_pfm_fungi.txt";
+    for (const char* text : {"", "\n\n\n", " \t\r\n\n"}) {
+        std::ofstream(file) << text;
+        RunState s;
+        s.DBName = findDatabase("jasparFungi");
+        std::ostringstream warnings;
+        s.warnings = &warnings;
+        inFolder(w.root, [&] { readDatabase(s); });
+        EXPECT_TRUE(s.DatabaseDatasets.empty());
+        EXPECT_EQ(warnings.str(), "Warning: the database file " + file.string() +
+                                      " holds no motif; nothing is matched against it.\n")
+            << text;
+    }
+}
+
+// Names come from the file as they stand; a terminal must not obey what they hold.
+TEST(readDatabase, namesInWarningsReachTheTerminalWithTheirControlCharactersEscaped) {
+    Workspace w;
+    fs::create_directories(w.root / "databases/uniprobe");
+    std::ofstream(w.root / "databases/uniprobe/uniprobe_worm.txt", std::ios::binary)
+        << ">UP1\tred\x1b[31m\x07\x9b" "2J\nA: x\nC: 1\nG: 1\nT: 1\n";
+    RunState s;
+    s.DBName = findDatabase("uniprobeWorm");
+    std::ostringstream warnings;
+    s.warnings = &warnings;
+    inFolder(w.root, [&] { readDatabase(s); });
+    ASSERT_EQ(s.DatabaseDatasets.size(), 1u);
+    EXPECT_EQ(warnings.str(),
+              "Warning: 1 database motif has no positions and takes no part in the matching: "
+              "1 red\\x1b[31m\\x07\\x9b2J\n");
 }
 
 TEST(motifsWithoutPositionsWarning, namesEveryDamagedMotifByNumberAndName) {

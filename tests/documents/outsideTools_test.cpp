@@ -258,3 +258,22 @@ TEST(convertHTMLDocuments, convertsEveryHtmlDocumentOfTheRunOnlyForPdfFormats) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(writeDatabaseMotif, aDatabaseMotifWithoutPositionsIsWarnedAboutAsADatabaseMotif) {
+    Workspace w;
+    RunState s;
+    placeDocuments(s, w);
+    s.inputPath = w.inputFolder();
+    std::ostringstream warnings;
+    s.warnings = &warnings;
+    s.DatabaseDatasets = {completedMotif(1, 1, "damaged\x1b[2J", {})};
+    writeDatabaseMotif(s);
+    EXPECT_EQ(warnings.str(),
+              "Warning: database motif 1 (damaged\\x1b[2J) has no positions; no logo is drawn "
+              "for it.\n");
+    EXPECT_TRUE(w.outputs(".txt").empty()) << "no count file is left";
+}
+
+}  // namespace

@@ -403,15 +403,3 @@ TEST(logoStage, drawsAsManyAtOnceAsTheRunHasThreadsWithTheSameImagesAndWarnings)
 
 }  // namespace
 
-namespace {
-
-TEST(logoStage, aGeneratorKilledByCtrlCEndsTheRunAsTheUserAsked) {
-    Workspace w;
-    failingTools(w.root, "kill -INT $$", "");
-    const RunResult r = runProgram(w.root, sixMotifRun(w, "1").text());
-    // The shell that started the program reports its death by SIGINT as 128 + 2.
-    EXPECT_TRUE(r.status == 130 || r.status == -1) << r.status;
-    EXPECT_EQ(r.console.find("Your output files have been saved"), std::string::npos);
-}
-
-}  // namespace

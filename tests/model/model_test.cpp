@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
 
 #include "model/model.h"
 
@@ -183,6 +185,24 @@ TEST(normalizeRow, dividesByTheTotalAndEvensOutUnusableTotals) {
 }  // namespace
 
 namespace {
+TEST(terminalSafe, escapesEveryControlCharacterAndBrokenByteAndLeavesTextAlone) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"MA0001.1 AGL3 /data/my motifs/", "MA0001.1 AGL3 /data/my motifs/"},
+        {"Sox2-\xce\xb2 \xe2\x80\x93 \xf0\x9f\xa7\xac",
+         "Sox2-\xce\xb2 \xe2\x80\x93 \xf0\x9f\xa7\xac"},
+        {"red\x1b[31m", "red\\x1b[31m"},
+        {std::string("nul\0bell\x07", 9), "nul\\x00bell\\x07"},
+        {"tab\tcr\rlf\n", "tab\\x09cr\\x0dlf\\x0a"},
+        {"del\x7f", "del\\x7f"},
+        {"csi\xc2\x9b" "2J", "csi\\xc2\\x9b2J"},             // C1 control, well formed
+        {"lone\x9b" "2J", "lone\\x9b2J"},                     // C1 byte on its own
+        {"cut \xe2\x80", "cut \\xe2\\x80"},                  // a character cut short
+        {"overlong \xc0\xaf", "overlong \\xc0\\xaf"},
+        {"surrogate \xed\xa0\x80", "surrogate \\xed\\xa0\\x80"},
+    };
+    for (const auto& [text, shown] : cases) EXPECT_EQ(terminalSafe(text), shown) << shown;
+}
+
 TEST(htmlEscaped, escapesMarkupAndLeavesOrdinaryNamesAlone) {
     EXPECT_EQ(htmlEscaped("MA0001.1 AGL3"), "MA0001.1 AGL3");
     EXPECT_EQ(htmlEscaped("a<b>&c'd"), "a&lt;b&gt;&amp;c'd");

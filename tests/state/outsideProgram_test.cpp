@@ -1,8 +1,12 @@
 // The runner of outside programs: outcomes, redirection, batches and the user's Ctrl-C.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdlib>
+#include <fstream>
 
 #include "state/outsideProgram.h"
 #include "support/support.h"
@@ -77,19 +81,42 @@ TEST(runOutsidePrograms, givesEachCallItsOwnOutcomeAndStopsStartingWhenTheProgra
         EXPECT_EQ(outcomes[k], OutsideOutcome::NotStarted) << k;
 }
 
-TEST(runOutsideProgram, aProgramKilledByCtrlCEndsTheRunWithThatSignal) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    for (int signal : {SIGINT, SIGQUIT}) {
-        EXPECT_EXIT(
-            {
-                runOutsideProgram(shell("kill -" + std::to_string(signal) + " $$"));
-                std::exit(0);
-            },
-            testing::KilledBySignal(signal), "")
+TEST(runOutsideProgram, aProgramThatDiesOfASignalOfItsOwnHasFailedAndTheRunGoesOn) {
+    // Its own process group keeps the terminal's signals from it: whatever killed it was
+    // not the user stopping this run.
+    for (const char* signal : {"INT", "QUIT", "TERM", "HUP"})
+        EXPECT_EQ(runOutsideProgram(shell(std::string("kill -") + signal + " $$")),
+                  OutsideOutcome::Failed)
             << signal;
+}
+
+TEST(OutsideStage, aStopWhileNoProgramRunsIsObeyedWhenTheStageGoesOnOrEnds) {
+    // The signal comes while the stage writes its scratch file, or after its programs are
+    // done: either way the scratch file goes, a finished product stays, and the process
+    // ends with the signal.
+    for (const bool beforeThePrograms : {true, false}) {
+        Workspace w;
+        const fs::path scratch = w.root / "count.txt", product = w.root / "logo.txt";
+        const pid_t child = fork();
+        if (child == 0) {
+            {
+                OutsideStage stage;
+                stage.scratch(scratch.string());
+                std::ofstream(scratch) << "PO A C G T \n";
+                if (beforeThePrograms) raise(SIGTERM);
+                stage.run(shell("printf x > '" + product.string() + "'", product.string()));
+                if (!beforeThePrograms) raise(SIGTERM);
+            }
+            _exit(0);
+        }
+        ASSERT_GT(child, 0);
+        int status = 0;
+        waitpid(child, &status, 0);
+        SCOPED_TRACE(beforeThePrograms ? "before the programs" : "after them");
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+        EXPECT_FALSE(fs::exists(scratch));
+        EXPECT_EQ(fs::exists(product), !beforeThePrograms);
     }
-    // Any other death is an ordinary failure: the run goes on.
-    EXPECT_EQ(runOutsideProgram(shell("kill -TERM $$")), OutsideOutcome::Failed);
 }
 
 TEST(runOutsideProgram, whatTheProgramPrintsGoesToStandardErrorNotTheConsole) {

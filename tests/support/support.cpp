@@ -3,7 +3,14 @@
 #include "state/state.h"
 #include "model/model.h"
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <thread>
 
 #include <atomic>
 #include <cstdlib>
@@ -11,6 +18,8 @@
 #include <regex>
 #include <sstream>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace {
 std::string quoted(const std::string& s) {
@@ -66,6 +75,90 @@ RunResult runProgram(const fs::path& cwd, const std::string& answers, int ompThr
     fs::remove(out);
     fs::remove(err);
     return r;
+}
+
+pid_t startProgramJob(const fs::path& cwd, const std::string& answers,
+                      const std::string& pathFirst, bool ignoreHangup) {
+    const fs::path in = cwd / ".answers", out = cwd / ".console", err = cwd / ".errors";
+    std::ofstream(in, std::ios::binary) << answers;
+    // Everything the child needs is made before the fork: after it, only system calls.
+    std::vector<std::string> environment;
+    for (char** e = environ; *e; ++e) {
+        const std::string entry = *e;
+        if (entry.starts_with("PATH=") && !pathFirst.empty())
+            environment.push_back("PATH=" + pathFirst + ":" + entry.substr(5));
+        else if (!entry.starts_with("OMP_NUM_THREADS="))
+            environment.push_back(entry);
+    }
+    environment.push_back("OMP_NUM_THREADS=2");
+    std::vector<char*> envp;
+    for (std::string& e : environment) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    const std::string program = KELVANOR_BIN, folder = cwd.string(), input = in.string(),
+                      console = out.string(), errors = err.string();
+    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setpgid(0, 0);
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+        signal(SIGHUP, ignoreHangup ? SIG_IGN : SIG_DFL);
+        signal(SIGINT, SIG_DFL);
+        signal(SIGQUIT, SIG_DFL);
+        const int i = open(input.c_str(), O_RDONLY);
+        const int o = open(console.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int e = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (i < 0 || o < 0 || e < 0 || chdir(folder.c_str()) != 0) _exit(126);
+        dup2(i, 0);
+        dup2(o, 1);
+        dup2(e, 2);
+        execve(program.c_str(), argv, envp.data());
+        _exit(127);
+    }
+    if (pid > 0) setpgid(pid, pid);  // whichever of the two comes first
+    return pid;
+}
+
+int finishJob(pid_t pid, const fs::path& cwd, int seconds, RunResult& result) {
+    int status = -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    for (;;) {
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid) break;
+        if (done < 0 || std::chrono::steady_clock::now() >= deadline) {
+            kill(-pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            status = -1;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    result.status = status;
+    result.console = slurp(cwd / ".console");
+    result.errors = slurp(cwd / ".errors");
+    for (const char* scratch : {".answers", ".console", ".errors"}) fs::remove(cwd / scratch);
+    return status;
+}
+
+bool processLives(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line)) return false;
+    // The state follows the command name, which is in parentheses.
+    const std::size_t close = line.rfind(')');
+    return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
+}
+
+bool waitForLines(const fs::path& file, std::size_t lines, int seconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    for (;;) {
+        const std::string text = slurp(file);
+        if (static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) >= lines)
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
 
 std::string slurp(const fs::path& path) {

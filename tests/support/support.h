@@ -1,6 +1,8 @@
 // Test helpers: scratch folders, running the program on an answers file, reading files.
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -34,6 +36,20 @@ struct RunResult {
 
 // Runs the program in `cwd` with the answers on standard input.
 RunResult runProgram(const fs::path& cwd, const std::string& answers, int ompThreads = 8);
+
+// A run started as a shell starts a job: in a process group of its own, so a signal to
+// that group reaches it as a terminal's Ctrl-C does. Standard input, output and error as
+// for runProgram; `pathFirst` is put before the PATH; with `ignoreHangup` it starts as
+// nohup starts a program. Core dumps are off.
+pid_t startProgramJob(const fs::path& cwd, const std::string& answers,
+                      const std::string& pathFirst = "", bool ignoreHangup = false);
+// Waits up to `seconds` for the job; its wait status, or -1 (and the group killed) when it
+// outlasts them. The console and error text land in `result` either way.
+int finishJob(pid_t pid, const fs::path& cwd, int seconds, RunResult& result);
+// Whether a process lives: a zombie does not.
+bool processLives(pid_t pid);
+// Waits up to `seconds` until the file holds at least `lines` lines.
+bool waitForLines(const fs::path& file, std::size_t lines, int seconds);
 
 std::string slurp(const fs::path& path);
 // Replaces every job identifier, date-time and run time by fixed marks.
