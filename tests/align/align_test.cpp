@@ -186,6 +186,14 @@ struct DrawCase {
     const char* drawing;
 };
 
+template <std::size_t N>
+void expectDrawings(const DrawCase (&cases)[N]) {
+    for (const DrawCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(alignTwoMatrices(c.m1, c.m2, placed(c.at)), c.drawing);
+    }
+}
+
 TEST(alignTwoMatrices, drawsEachConsensusOnItsOwnFrameRows) {
     using enum Direction;
     const Matrix six = oneHot("ACGTAC"), eight = oneHot("GGTTCCAA"), other = oneHot("TTGGCA");
@@ -211,10 +219,7 @@ TEST(alignTwoMatrices, drawsEachConsensusOnItsOwnFrameRows) {
         {"short consensus filling the frame", six, shortEight, {Forward, true, 3, 6},
          "--ACGTAC_GGTTCCA"},
     };
-    for (const DrawCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(alignTwoMatrices(c.m1, c.m2, placed(c.at)), c.drawing);
-    }
+    expectDrawings(cases);
 }
 
 // No run draws these: the merge refuses such records first. The drawing still lays the
@@ -241,10 +246,7 @@ TEST(alignTwoMatrices, drawsArgumentsThatPlaceNoSuchPairWhereverTheLettersFit) {
         {"the first motif before the start", six, eight, {Backward, true, 9, 1}, ""},
         {"backward at position 1, too narrow", six, eight, {Backward, true, 1, 9}, ""},
     };
-    for (const DrawCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(alignTwoMatrices(c.m1, c.m2, placed(c.at)), c.drawing);
-    }
+    expectDrawings(cases);
 }
 
 TEST(splitAlignment, cutsAtTheFirstUnderscore) {

@@ -19,22 +19,29 @@ void inFolder(const fs::path& folder, Work work) {
     fs::current_path(before);
 }
 
+// Reads the catalogue's database `key` from below `folder` into s; returns its warnings.
+std::string readFrom(const fs::path& folder, const char* key, RunState& s) {
+    s.DBName = findDatabase(key);
+    std::ostringstream warnings;
+    s.warnings = &warnings;
+    inFolder(folder, [&] { readDatabase(s); });
+    s.warnings = &std::cerr;
+    return warnings.str();
+}
+
 TEST(readDatabase, readsTheChosenFileBelowTheWorkingFolderAndKeepsItsPath) {
     Workspace w;
     fs::create_directories(w.root / "databases/uniprobe");
     std::ofstream(w.root / "databases/uniprobe/uniprobe_mouse.txt")
         << ">UP1 a\nA: 1 0 0 0\nC: 0 1 0 0\nG: 0 0 1 0\nT: 0 0 0 1\n\n>UP2 b\nA: 1\nC: 1\nG: 1\nT: 1\n";
     RunState s;
-    s.DBName = findDatabase("uniprobeMouse");
-    std::ostringstream warnings;
-    s.warnings = &warnings;
-    inFolder(w.root, [&] { readDatabase(s); });
+    const std::string warnings = readFrom(w.root, "uniprobeMouse", s);
     ASSERT_EQ(s.DatabaseDatasets.size(), 2u);
     EXPECT_EQ(s.DatabaseDatasets[1].motifName, "b");
     EXPECT_EQ(s.DatabaseDatasets[1].motifAnnotation, "Mus musculus");
     EXPECT_EQ(fs::path(s.uniprobeDB), w.root / "databases/uniprobe/uniprobe_mouse.txt");
     EXPECT_TRUE(s.jasparDB.empty());
-    EXPECT_EQ(warnings.str(), "");
+    EXPECT_EQ(warnings, "");
 }
 
 TEST(readDatabaseDeathTest, aFileThatCannotBeReadEndsTheRunAndStandardErrorNamesIt) {
@@ -74,12 +81,9 @@ TEST(readDatabase, aFileThatYieldsNoMotifIsNamedInOneWarningAndTheRunGoesOn) {
     for (const char* text : {"", "\n\n\n", " \t\r\n\n"}) {
         std::ofstream(file) << text;
         RunState s;
-        s.DBName = findDatabase("jasparFungi");
-        std::ostringstream warnings;
-        s.warnings = &warnings;
-        inFolder(w.root, [&] { readDatabase(s); });
+        const std::string warnings = readFrom(w.root, "jasparFungi", s);
         EXPECT_TRUE(s.DatabaseDatasets.empty());
-        EXPECT_EQ(warnings.str(), "Warning: the database file " + file.string() +
+        EXPECT_EQ(warnings, "Warning: the database file " + file.string() +
                                       " holds no motif; nothing is matched against it.\n")
             << text;
     }
@@ -92,12 +96,9 @@ TEST(readDatabase, namesInWarningsReachTheTerminalWithTheirControlCharactersEsca
     std::ofstream(w.root / "databases/uniprobe/uniprobe_worm.txt", std::ios::binary)
         << ">UP1\tred\x1b[31m\x07\x9b" "2J\nA: x\nC: 1\nG: 1\nT: 1\n";
     RunState s;
-    s.DBName = findDatabase("uniprobeWorm");
-    std::ostringstream warnings;
-    s.warnings = &warnings;
-    inFolder(w.root, [&] { readDatabase(s); });
+    const std::string warnings = readFrom(w.root, "uniprobeWorm", s);
     ASSERT_EQ(s.DatabaseDatasets.size(), 1u);
-    EXPECT_EQ(warnings.str(),
+    EXPECT_EQ(warnings,
               "Warning: 1 database motif has no positions and takes no part in the matching: "
               "1 red\\x1b[31m\\x07\\x9b2J\n");
 }
