@@ -13,17 +13,6 @@ namespace {
 
 const std::string kBanner(196, '*');
 
-// Standard output of a shell command.
-std::string capture(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
-
 std::vector<std::string> names(const std::vector<fs::path>& paths) {
     std::vector<std::string> found;
     for (const fs::path& p : paths) found.push_back(masked(p.filename().string()));

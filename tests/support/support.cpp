@@ -13,6 +13,7 @@
 #include <thread>
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <regex>
@@ -166,6 +167,16 @@ std::string slurp(const fs::path& path) {
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
+}
+
+std::string capture(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
 }
 
 std::string masked(std::string text) {

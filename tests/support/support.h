@@ -52,6 +52,8 @@ bool processLives(pid_t pid);
 bool waitForLines(const fs::path& file, std::size_t lines, int seconds);
 
 std::string slurp(const fs::path& path);
+// Standard output of a shell command.
+std::string capture(const std::string& command);
 // Replaces every job identifier, date-time and run time by fixed marks.
 std::string masked(std::string text);
 

@@ -11,17 +11,6 @@
 
 namespace {
 
-// Standard output of a shell command.
-std::string capture(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
-
 struct InputMotifs {
     const char* name;      // in the run's motif folder
     const char* relative;  // in the shared collection
