@@ -1,6 +1,4 @@
 // The database stage that reads: the chosen file below the working folder into the store.
-#include <sys/stat.h>
-
 #include <fstream>
 
 #include "database/databaseMatching.h"
@@ -19,11 +17,8 @@ void readDatabaseFile(RunState& s, std::string& path) {
         fatal(s, Fatal::BadInputPath);
     }
     path = workingFolder + s.DBName->file;
-    // A folder opens like a file but reads as an empty one.
-    struct stat info {};
     std::ifstream in;
-    if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) in.open(path);
-    if (!in.is_open()) {
+    if (!openFileForReading(in, path)) {
         warn(s, "Error: the database file " + path + " could not be opened.");
         fatal(s, Fatal::BadInputPath);
     }

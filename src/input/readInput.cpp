@@ -1,6 +1,4 @@
 // Reads every input file and completes each motif it holds.
-#include <sys/stat.h>
-
 #include <fstream>
 
 #include "state/state.h"
@@ -25,12 +23,9 @@ void completeMotif(RunState& s, ReadMotif motif, std::int32_t fileIndex) {
 
 void readInputFile(RunState& s, const std::string& fileName, std::int32_t fileIndex) {
     const std::string path = s.inputPath + fileName;
-    // An empty name would open the folder itself and quietly yield nothing.
-    struct stat info{};
-    if (fileName.empty() || (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)))
-        fatal(s, Fatal::BadInputPath);
-    std::ifstream file(path);
-    if (!file.is_open()) fatal(s, Fatal::BadInputPath);
+    // An empty name would name the folder itself.
+    std::ifstream file;
+    if (fileName.empty() || !openFileForReading(file, path)) fatal(s, Fatal::BadInputPath);
     std::size_t unread = 0;
     const std::size_t first = s.Datasets.size();
     for (ReadMotif& motif : readMotifBlocks(file, s.matrixIDNum, &unread))

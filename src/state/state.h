@@ -36,6 +36,9 @@ inline bool pdfFormat(const RunState& s) {
 inline bool typeAll(const RunState& s) { return s.outputFileType == OutputType::All; }
 inline bool databaseChosen(const RunState& s) { return s.DBName != nullptr; }
 
+// Opens a file to read. A folder is no file: it would open, and read as an empty one.
+bool openFileForReading(std::ifstream& in, const std::string& path);
+
 // The input folder less its last seven characters (all of it when shorter): the folder
 // beside which the reports and the logo generator live.
 std::string besideInputFolder(const std::string& inputPath);
