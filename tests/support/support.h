@@ -42,7 +42,8 @@ RunResult runProgram(const fs::path& cwd, const std::string& answers, int ompThr
 // for runProgram; `pathFirst` is put before the PATH; with `ignoreHangup` it starts as
 // nohup starts a program. Core dumps are off.
 pid_t startProgramJob(const fs::path& cwd, const std::string& answers,
-                      const std::string& pathFirst = "", bool ignoreHangup = false);
+                      const std::string& pathFirst = "", bool ignoreHangup = false,
+                      int ompThreads = 2);
 // Waits up to `seconds` for the job; its wait status, or -1 (and the group killed) when it
 // outlasts them. The console and error text land in `result` either way.
 int finishJob(pid_t pid, const fs::path& cwd, int seconds, RunResult& result);
