@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,6 +22,12 @@ namespace bench {
 inline double now() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
+}
+
+// The JASPAR collections of the shared motif data; KELVANOR_MOTIF_DATA names another copy.
+inline std::filesystem::path jasparCollections() {
+    const char* env = std::getenv("KELVANOR_MOTIF_DATA");
+    return std::filesystem::path(env ? env : KELVANOR_MOTIF_DATA) / "jaspar2016_rsat";
 }
 
 inline std::vector<std::string> split(const std::string& text) {

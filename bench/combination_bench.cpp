@@ -169,8 +169,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    const char* env = std::getenv("KELVANOR_MOTIF_DATA");
-    const fs::path data = fs::path(env ? env : KELVANOR_MOTIF_DATA) / "jaspar2016_rsat";
+    const fs::path data = bench::jasparCollections();
 
     std::printf("%-20s %7s | %9s %6s | %9s %6s %6s | %6s %8s %8s | %6s %6s | %6s %6s\n",
                 "file", "threads", "compare s", "MB", "combine s", "+MB", "ratio", "chains",

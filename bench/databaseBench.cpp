@@ -131,8 +131,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    const char* env = std::getenv("KELVANOR_MOTIF_DATA");
-    const fs::path data = fs::path(env ? env : KELVANOR_MOTIF_DATA) / "jaspar2016_rsat";
+    const fs::path data = bench::jasparCollections();
     const Files files{(data / input).string(), (data / database).string()};
     for (const std::string& p : {files.input, files.database})
         if (!fs::exists(p)) {

@@ -91,8 +91,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    const char* env = std::getenv("KELVANOR_MOTIF_DATA");
-    const fs::path data = fs::path(env ? env : KELVANOR_MOTIF_DATA) / "jaspar2016_rsat";
+    const fs::path data = bench::jasparCollections();
     const fs::path inputFile = data / file;
     const fs::path databaseFile = database.empty() ? fs::path() : data / database;
     if (!fs::exists(inputFile) || (!database.empty() && !fs::exists(databaseFile))) {

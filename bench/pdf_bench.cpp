@@ -78,8 +78,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    const char* env = std::getenv("KELVANOR_MOTIF_DATA");
-    const fs::path data = fs::path(env ? env : KELVANOR_MOTIF_DATA) / "jaspar2016_rsat";
+    const fs::path data = bench::jasparCollections();
     const std::string launcher = "/usr/local/bin/prince";
     bool found = fs::exists(launcher);
     for (const std::string& file : split(files)) found = found && fs::exists(data / file);
